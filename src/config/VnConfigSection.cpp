@@ -1,0 +1,52 @@
+#include "config/VnConfigSection.h"
+
+#include "config/VnConfigValues.h"
+#include "core/VnXml.h"
+
+#include <QtGlobal>
+
+#include <cstring>
+
+namespace {
+
+// A key belongs to one section; reading it elsewhere would split one setting
+// into two elements that silently disagree.
+template <typename TInfo> void CheckSection(const TInfo &info, const char *section) {
+  Q_ASSERT_X(std::strcmp(info.Section, section) == 0, info.Name, "key read from the wrong section");
+}
+
+} // namespace
+
+TVnConfigSection::TVnConfigSection(pugi::xml_document &doc, const char *elementName)
+    : FDoc(doc), FElementName(elementName) {}
+
+pugi::xml_node TVnConfigSection::GetSectionNode() {
+  pugi::xml_node root = FDoc.document_element();
+  if (!root)
+    root = FDoc.append_child("options");
+  return VnXmlEnsureChild(root, FElementName);
+}
+
+bool TVnConfigSection::GetBool(TVnConfigBoolKey key) {
+  const auto &info = VnKeyInfo(key);
+  CheckSection(info, FElementName);
+  return VnConfigGetElementBool(GetSectionNode(), info.Name, info.Default);
+}
+
+void TVnConfigSection::SetBool(TVnConfigBoolKey key, bool value) {
+  const auto &info = VnKeyInfo(key);
+  CheckSection(info, FElementName);
+  VnConfigSetElementBool(GetSectionNode(), info.Name, value);
+}
+
+int TVnConfigSection::GetInt(TVnConfigIntKey key) {
+  const auto &info = VnKeyInfo(key);
+  CheckSection(info, FElementName);
+  return VnConfigGetElementInt(GetSectionNode(), info.Name, info.Default);
+}
+
+void TVnConfigSection::SetInt(TVnConfigIntKey key, int value) {
+  const auto &info = VnKeyInfo(key);
+  CheckSection(info, FElementName);
+  VnConfigSetElementInt(GetSectionNode(), info.Name, value);
+}

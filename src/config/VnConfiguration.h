@@ -1,0 +1,86 @@
+#pragma once
+
+#include "config/VnConfigDialogs.h"
+#include "config/VnConfigEnvironment.h"
+#include "config/VnConfigPluginSections.h"
+#include "config/VnConfigProjects.h"
+#include "config/VnConfigToolSections.h"
+#include "config/VnConfigViews.h"
+
+#include <QString>
+
+#include <pugixml.hpp>
+
+/// The per-installation settings of the program: one XML document with a
+/// section per child of the root "options". Every read finds or creates what it
+/// needs, so the saved file holds a value for each setting the program used.
+/// Destroying the store does not save it.
+class TVnConfiguration {
+public:
+  /// A store over `fileName`; an empty name uses VnDefaultConfigFileName().
+  explicit TVnConfiguration(QString fileName = {});
+  TVnConfiguration(const TVnConfiguration &) = delete;
+  TVnConfiguration &operator=(const TVnConfiguration &) = delete;
+
+  /// Reads the configuration file. A missing file leaves the defaults. A file
+  /// that parses is copied to the backup. A file that does not parse is set
+  /// aside with the suffix ".broken", the user is told once, and the backup is
+  /// read instead; when that fails too the defaults are used. Never throws for
+  /// an unreadable file; a half-read document is never kept.
+  void LoadConfiguration();
+  /// Writes the whole document to the configuration file, replacing it only
+  /// once the new content is on disk. Throws EVnError naming the file.
+  void SaveConfiguration();
+
+  const QString &FileName() const { return FFileName; }
+  QString BackupFileName() const { return FFileName + QStringLiteral(".bak"); }
+  pugi::xml_document &Document() { return FDoc; }
+
+  TVnConfigEnvironment &Environment() { return FEnvironment; }
+  TVnConfigTree &Tree() { return FTree; }
+  TVnConfigProjects &Projects() { return FProjects; }
+  TVnConfigGrid &Grid() { return FGrid; }
+  TVnConfigImporters &Importers() { return FImporters; }
+  TVnConfigSegmentRules &SegmentRules() { return FSegmentRules; }
+  TVnConfigTranslations &Translations() { return FTranslations; }
+  TVnConfigDialogs &Dialogs() { return FDialogs; }
+  TVnConfigVisEditors &VisEditors() { return FVisEditors; }
+  TVnConfigTM &TM() { return FTM; }
+  TVnConfigProjectCheck &ProjectCheck() { return FProjectCheck; }
+  TVnConfigValidation &Validation() { return FValidation; }
+  TVnConfigProductivity &Productivity() { return FProductivity; }
+  TVnConfigBatchLangCopy &BatchLangCopy() { return FBatchLangCopy; }
+  TVnConfigBatchTranslation &BatchTranslation() { return FBatchTranslation; }
+
+private:
+  void Reset();
+  bool TryLoad(const QString &fileName, QString *error);
+  void SetAsideBrokenFile(const QString &error);
+
+  QString FFileName;
+  pugi::xml_document FDoc;
+  // Sections in the order of the document's elements.
+  TVnConfigEnvironment FEnvironment{FDoc};
+  TVnConfigTree FTree{FDoc};
+  TVnConfigProjects FProjects{FDoc};
+  TVnConfigGrid FGrid{FDoc};
+  TVnConfigImporters FImporters{FDoc};
+  TVnConfigSegmentRules FSegmentRules{FDoc};
+  TVnConfigTranslations FTranslations{FDoc};
+  TVnConfigDialogs FDialogs{FDoc};
+  TVnConfigVisEditors FVisEditors{FDoc};
+  TVnConfigTM FTM{FDoc};
+  TVnConfigProjectCheck FProjectCheck{FDoc};
+  TVnConfigValidation FValidation{FDoc};
+  TVnConfigProductivity FProductivity{FDoc};
+  TVnConfigBatchLangCopy FBatchLangCopy{FDoc};
+  TVnConfigBatchTranslation FBatchTranslation{FDoc};
+};
+
+/// Where the configuration lives: $VANTRIA_CONFIG when set; else
+/// "vantriadesk.vno" beside the program when that file exists and is writable
+/// (a portable installation); else ~/.config/vantria/vantriadesk.vno.
+QString VnDefaultConfigFileName();
+
+/// The process's one configuration store.
+TVnConfiguration &VnConfig();

@@ -1,0 +1,49 @@
+#include "core/VnSafeFile.h"
+
+#include "core/VnError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+[[noreturn]] void Fail(const char *what, const QString &fileName, const QString &reason) {
+  throw EVnError(QStringLiteral("Cannot %1 file \"%2\": %3").arg(QLatin1String(what), fileName, reason));
+}
+
+} // namespace
+
+QByteArray VnReadFile(const QString &fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly))
+    Fail("read", fileName, file.errorString());
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError)
+    Fail("read", fileName, file.errorString());
+  return bytes;
+}
+
+void VnWriteFile(const QString &fileName, const QByteArray &bytes) {
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly))
+    Fail("write", fileName, file.errorString());
+  if (file.write(bytes) != bytes.size())
+    Fail("write", fileName, file.errorString());
+  if (!file.commit())
+    Fail("write", fileName, file.errorString());
+}
+
+void VnBackupFile(const QString &fileName, const QString &backupName) {
+  if (VnSameFile(fileName, backupName))
+    return;
+  VnWriteFile(backupName, VnReadFile(fileName));
+}
+
+bool VnSameFile(const QString &a, const QString &b) {
+  const QFileInfo fa(a), fb(b);
+  if (fa.exists() && fb.exists())
+    return fa.canonicalFilePath() == fb.canonicalFilePath();
+  return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// Reading and writing whole files so that a failure never costs the user data:
+// a file is replaced only once its new content is completely on disk, and every
+// failure names the file.
+
+#include <QByteArray>
+#include <QString>
+
+/// The whole content of a file; throws EVnError naming the file.
+QByteArray VnReadFile(const QString &fileName);
+
+/// Replaces the file with `bytes` atomically (the old content stays until the
+/// new one is committed); throws EVnError naming the file.
+void VnWriteFile(const QString &fileName, const QByteArray &bytes);
+
+/// Writes the bytes of `fileName` over `backupName` (an existing backup is
+/// overwritten). Does nothing when both names denote the same file.
+void VnBackupFile(const QString &fileName, const QString &backupName);
+
+/// True when both names denote the same file (through links too).
+bool VnSameFile(const QString &a, const QString &b);
