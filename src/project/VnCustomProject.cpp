@@ -1,0 +1,87 @@
+#include "project/VnCustomProject.h"
+
+#include "core/VnError.h"
+
+#include <algorithm>
+
+TVnCustomProject::TVnCustomProject(TVnProgress *progress)
+    : FProgress(progress ? progress : &FOwnProgress) {}
+
+void TVnCustomProject::AddListener(TVnProjectListener *listener) {
+  if (std::find(FListeners.begin(), FListeners.end(), listener) == FListeners.end())
+    FListeners.push_back(listener);
+}
+
+void TVnCustomProject::RemoveListener(TVnProjectListener *listener) {
+  std::erase(FListeners, listener);
+}
+
+void TVnCustomProject::BeginUpdate() { ++FUpdateCount; }
+
+void TVnCustomProject::EndUpdate(bool notify) {
+  if (FUpdateCount > 0)
+    --FUpdateCount;
+  if (notify)
+    Update(0, false);
+  else
+    ReloadViews();
+}
+
+void TVnCustomProject::SetModified(bool value) {
+  FDirty = true;
+  if (value && FModified)
+    return;
+  FModified = value;
+  if (!Updating() && OnChanged)
+    OnChanged(*this);
+}
+
+void TVnCustomProject::Update(int kind, bool force) {
+  ReloadViews();
+  if (FNotifying || (!force && Updating()))
+    return;
+  FDirty = true;
+  FNotifying = true;
+  try {
+    // A listener may remove itself while hearing the news: walk a copy.
+    const std::vector<TVnProjectListener *> listeners = FListeners;
+    for (TVnProjectListener *listener : listeners)
+      listener->ProjectUpdated(kind);
+    if (OnUpdate)
+      OnUpdate(*this);
+  } catch (...) {
+    FNotifying = false;
+    throw;
+  }
+  FNotifying = false;
+}
+
+void TVnCustomProject::LanguageChanged() {
+  if (!Updating() && OnLanguageChanged)
+    OnLanguageChanged(*this);
+  if (HasTargets())
+    Update(1, false);
+}
+
+void TVnCustomProject::SetRowValue(int row, int field, const QString &text) {
+  SetModified(true);
+  if (field == rfTranslation && !text.isEmpty())
+    SetRowValue(row, rfTransStatus, QStringLiteral("translated"));
+}
+
+void TVnCustomProject::Clear() { SetModified(false); }
+
+bool TVnCustomProject::CloseQuery() {
+  if (FModified && OnChangedClose && OnChangedClose(*this) == TVnCloseAnswer::Cancel)
+    return false;
+  Clear();
+  return true;
+}
+
+void TVnCustomProject::Save() { SetModified(false); }
+
+void TVnCustomProject::PerformHistory(int kind) {
+  if (kind != 2 && kind != 3)
+    throw EVnError(QStringLiteral("Invalid parameter in TVnCustomProject.PerformHistory"));
+  FHistoryFlag = kind == 2;
+}

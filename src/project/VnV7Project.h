@@ -1,0 +1,118 @@
+#pragma once
+
+#include "project/VnCustomProject.h"
+#include "project/VnV7ProjectSection.h"
+#include "project/VnV7ProjectTarget.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <pugixml.hpp>
+
+#include <map>
+#include <memory>
+
+class QIODevice;
+
+/// The project document: an XML document edited in place. Rows are never
+/// copied into objects; every read and write goes to the elements.
+class TVnV7Project : public TVnCustomProject {
+public:
+  explicit TVnV7Project(TVnProgress *progress = nullptr);
+  ~TVnV7Project() override;
+
+  pugi::xml_document &Document() { return FDoc; }
+  pugi::xml_node Root() { return FDoc.document_element(); }
+
+  /// The section of items named `name` ("target", "language", "exclude",
+  /// "info"), created on first use.
+  TVnV7ProjectSection &Sections(const QString &name);
+  TVnV7ProjectSection &Targets() { return Sections(QStringLiteral("target")); }
+  TVnV7ProjectSection &Languages() { return Sections(QStringLiteral("language")); }
+  /// The current target's element; null when none is current.
+  pugi::xml_node CurrentTargetElement();
+
+  /// Bumped by every insertion or deletion of rows or targets; row indexes are
+  /// rebuilt when it changes. Code that edits the document directly calls
+  /// StructureChanged after adding or removing rows.
+  quint64 StructureCounter() const { return FStructure; }
+  void StructureChanged() { ++FStructure; }
+
+  // Targets and languages.
+  TVnTargetInfo GetTargetInfo(int index);
+  void SetTargetInfo(int index, const TVnTargetInfo &info);
+  TVnTargetInfo GetCurrentTargetInfo(const TVnTargetInfo &unchanged = {});
+  /// The target's file name, made absolute against the project file's folder.
+  QString GetTargetFileName(int index);
+  QString GetLanguage(int index);
+  /// Sets (or appends) a project language and registers it with every target.
+  void SetLanguage(int index, const QString &code);
+  QString GetActiveLanguage();
+  /// The native language of the first target; empty without targets.
+  QString GetProjectNativeLanguage();
+
+  // Rows of the current target view.
+  int RowCount();
+  int RowCountAll();
+  QString GetRowValue(int row, int field);
+  void SetRowValue(int row, int field, const QString &text) override;
+  int FindRow(const QString &text, bool prefix);
+  /// Deletes the active language's translation of a row; true when there was one.
+  bool RemoveTranslation(int row);
+  /// Deletes every row whose status is "removed".
+  void RemoveRemovedRows();
+
+  // Files.
+  /// Opens a project file or an exchange package. On failure the project is
+  /// left as it was and the error names the file. False when the user
+  /// cancelled the save question of the open project.
+  bool Open(const QString &path);
+  void LoadFromStream(QIODevice &stream);
+  void SaveToStream(QIODevice &stream);
+  void Save() override;
+  void SaveAs(const QString &path);
+  void Clear() override;
+  bool CloseQuery() override;
+  bool IsEmpty() override;
+
+  // Undo and redo: one snapshot of the whole document.
+  void PerformHistory(int kind) override;
+  bool GetHistoryStatus(int kind) const;
+
+  // Seams for the scanner binding, history and validation.
+  virtual QString GetScanner();
+  virtual void SetScanner(const QString &classId);
+  virtual bool IsRowValidated(int row);
+
+protected:
+  void ReloadViews() override;
+  bool HasTargets() override { return Targets().Count() > 0; }
+
+  /// Runs when a target becomes current, before the views hear of it.
+  virtual void BindScannerOfCurrentTarget() {}
+  /// Run by Save before writing, and by Open after loading.
+  virtual void AddHistoryOnSave() {}
+  virtual void AddHistoryOnOpen() {}
+  /// Run by LoadFromStream once the targets and languages are selected.
+  virtual void BuildValidationExcludes() {}
+
+private:
+  friend class TVnV7ProjectSection;
+  TVnV7ProjectTarget &CurrentView();
+  pugi::xml_node EnsureRoot();
+  QByteArray Serialize();
+  void LoadBytes(const QByteArray &bytes, const QString &sourceName);
+  void SelectAfterLoad();
+  void WriteFile();
+
+  pugi::xml_document FDoc;
+  std::map<QString, std::unique_ptr<TVnV7ProjectSection>> FSections;
+  quint64 FStructure = 1;
+  qint64 FLastReadSize = 0;
+  QByteArray FSnapshot;
+  bool FHasSnapshot = false;
+  bool FUndoOffered = false;
+};
+
+/// The backup name of a project file: its extension replaced by ".~v7p".
+QString VnProjectBackupName(const QString &fileName);

@@ -1,0 +1,166 @@
+#include "project/VnV7Project.h"
+
+#include "core/VnScriptedMessageBoxes.h"
+#include "core/VnVersion.h"
+#include "core/VnXml.h"
+#include "core/VnXmlWriter.h"
+
+#include "VnProjectFixture.h"
+#include "VnTestSupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+namespace {
+
+class VnV7ProjectFiles : public ::testing::Test {
+protected:
+  QString Path(const QString &name) const { return FDir.filePath(name); }
+
+  QString WriteSample(const QString &name) {
+    const QString path = Path(name);
+    EXPECT_TRUE(VnTestWriteBytes(path, kVnSampleProject));
+    return path;
+  }
+
+  // A ZIP archive with the given entries, as an exchange package would be.
+  QString WritePackage(const QString &name, const std::vector<std::pair<const char *, QByteArray>> &entries) {
+    const QString path = Path(name);
+    int error = 0;
+    zip_t *zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    EXPECT_NE(zip, nullptr);
+    for (const auto &[entry, bytes] : entries) {
+      zip_source_t *source = zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+      EXPECT_GE(zip_file_add(zip, entry, source, ZIP_FL_OVERWRITE), 0);
+    }
+    EXPECT_EQ(zip_close(zip), 0);
+    return path;
+  }
+
+  QTemporaryDir FDir;
+  TVnScriptedMessageBoxes FMessages;
+};
+
+TEST_F(VnV7ProjectFiles, SaveWritesVersionAndActiveAndKeepsABackup) {
+  TVnV7Project project;
+  ASSERT_TRUE(project.Open(WriteSample(QStringLiteral("p.v7p"))));
+  project.Languages().SetItemIndex(2);
+  project.Save();
+  const QByteArray first = VnTestReadBytes(project.FileName());
+  project.SetRowValue(0, rfTranslation, QStringLiteral("Auf"));
+  project.Save();
+
+  EXPECT_FALSE(project.Modified());
+  EXPECT_EQ(VnTestReadBytes(Path(QStringLiteral("p.~v7p"))), first);
+  pugi::xml_document saved;
+  VnXmlLoadFile(saved, project.FileName());
+  EXPECT_EQ(VnXmlAttr(saved.child("xml"), "version"), VnProgramVersion() + QStringLiteral(" lite"));
+  EXPECT_STREQ(saved.child("xml").child("languages").attribute("active").value(), "2");
+
+  TVnV7Project reopened;
+  ASSERT_TRUE(reopened.Open(project.FileName()));
+  EXPECT_EQ(reopened.Languages().ItemIndex(), 2);
+  EXPECT_EQ(reopened.GetRowValue(0, rfTranslation), QStringLiteral("Auf")); // written for "it"
+  EXPECT_EQ(reopened.GetRowValue(0, rfLanguage), QStringLiteral("Öffnen"));
+}
+
+TEST_F(VnV7ProjectFiles, OtherRootNamesAndProjectsWithoutLanguagesSurviveSaving) {
+  TVnV7Project project;
+  VnLoadProjectText(project, "<project version=\"2.0\" owner=\"me\"><targets/></project>");
+  project.SaveAs(Path(QStringLiteral("sub/folder/new.v7p")));
+  pugi::xml_document saved;
+  VnXmlLoadFile(saved, project.FileName());
+  pugi::xml_node root = saved.document_element();
+  EXPECT_STREQ(root.name(), "project");
+  EXPECT_STREQ(root.attribute("owner").value(), "me");
+  EXPECT_STREQ(root.child("languages").attribute("active").value(), "-1");
+  EXPECT_TRUE(VnTestReadBytes(project.FileName()).startsWith("\xEF\xBB\xBF<?xml version=\"1.0\""));
+
+  project.Clear();
+  EXPECT_STREQ(project.Root().name(), "project");
+  EXPECT_FALSE(project.Root().first_child());
+  EXPECT_TRUE(project.FileName().isEmpty());
+}
+
+TEST_F(VnV7ProjectFiles, FailedOpenLeavesTheProjectAsItWas) {
+  TVnV7Project project;
+  const QString good = WriteSample(QStringLiteral("good.v7p"));
+  ASSERT_TRUE(project.Open(good));
+  const QByteArray before = VnXmlSerialize(project.Document());
+
+  ASSERT_TRUE(VnTestWriteBytes(Path(QStringLiteral("bad.v7p")), "<xml><targets>"));
+  for (const QString &name : {Path(QStringLiteral("bad.v7p")), Path(QStringLiteral("missing.v7p"))}) {
+    try {
+      project.Open(name);
+      ADD_FAILURE() << "opened " << name.toStdString();
+    } catch (const EVnError &e) {
+      EXPECT_TRUE(e.Message().contains(name)) << e.what();
+    }
+    EXPECT_EQ(project.FileName(), good);
+    EXPECT_TRUE(project.Opened());
+    EXPECT_EQ(VnXmlSerialize(project.Document()), before);
+  }
+}
+
+TEST_F(VnV7ProjectFiles, CancellingTheSaveQuestionStopsOpening) {
+  TVnV7Project project;
+  const QString first = WriteSample(QStringLiteral("first.v7p"));
+  const QString second = WriteSample(QStringLiteral("second.v7p"));
+  ASSERT_TRUE(project.Open(first));
+  project.SetRowValue(0, rfRowComment, QStringLiteral("edited"));
+  project.OnChangedClose = [](TVnCustomProject &) { return TVnCloseAnswer::Cancel; };
+  EXPECT_FALSE(project.Open(second));
+  EXPECT_EQ(project.FileName(), first);
+  EXPECT_TRUE(project.Modified());
+  EXPECT_TRUE(project.Opened());
+  EXPECT_EQ(project.GetRowValue(0, rfRowComment), QStringLiteral("edited"));
+
+  project.OnChangedClose = [](TVnCustomProject &) { return TVnCloseAnswer::Close; };
+  EXPECT_TRUE(project.Open(second));
+  EXPECT_EQ(project.FileName(), second);
+}
+
+TEST_F(VnV7ProjectFiles, SaveFailureIsReportedAndTheProjectStaysModified) {
+  TVnV7Project project;
+  ASSERT_TRUE(project.Open(WriteSample(QStringLiteral("p.v7p"))));
+  project.SetRowValue(0, rfRowComment, QStringLiteral("edited"));
+  QDir().mkpath(Path(QStringLiteral("taken.v7p"))); // a folder where the file should go
+  project.SaveAs(Path(QStringLiteral("taken.v7p")));
+  EXPECT_TRUE(project.Modified());
+  ASSERT_EQ(FMessages.Shown().size(), 1);
+  EXPECT_TRUE(FMessages.Shown()[0].Text.startsWith(QStringLiteral("File %1 could not be saved.").arg(project.FileName())));
+
+  ASSERT_TRUE(VnTestWriteBytes(Path(QStringLiteral("file")), "x"));
+  project.SetRowValue(0, rfRowComment, QStringLiteral("again"));
+  EXPECT_THROW(project.SaveAs(Path(QStringLiteral("file/under/a/file.v7p"))), EVnError);
+}
+
+TEST_F(VnV7ProjectFiles, ExchangePackagesAreExtractedBesideTheArchive) {
+  const QString package = WritePackage(QStringLiteral("job.v7x"), {{"job.v7p", kVnSampleProject}, {"notes/readme.txt", "hi"}});
+  TVnV7Project project;
+  ASSERT_TRUE(project.Open(package));
+  EXPECT_EQ(project.FileName(), Path(QStringLiteral("job.v7p")));
+  EXPECT_EQ(project.Targets().Count(), 3);
+  EXPECT_EQ(VnTestReadBytes(Path(QStringLiteral("notes/readme.txt"))), QByteArray("hi"));
+
+  const QString hostile = WritePackage(QStringLiteral("evil.v7x"), {{"../escaped.v7p", kVnSampleProject}});
+  EXPECT_THROW(project.Open(hostile), EVnError);
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(FDir.path()).dir().filePath(QStringLiteral("escaped.v7p"))));
+  EXPECT_EQ(project.FileName(), Path(QStringLiteral("job.v7p")));
+}
+
+TEST_F(VnV7ProjectFiles, TargetFileNamesAreMadeAbsoluteAgainstTheProject) {
+  TVnV7Project project;
+  ASSERT_TRUE(project.Open(WriteSample(QStringLiteral("p.v7p"))));
+  EXPECT_EQ(project.GetTargetFileName(0), Path(QStringLiteral("one.rc")));
+  EXPECT_EQ(project.GetTargetFileName(2), QStringLiteral("/abs/three.txt"));
+  TVnTargetInfo info = project.GetTargetInfo(0);
+  info.FileName = QStringLiteral("C:\\work\\one.rc");
+  project.SetTargetInfo(0, info);
+  EXPECT_EQ(project.GetTargetFileName(0), QStringLiteral("C:\\work\\one.rc"));
+}
+
+} // namespace
