@@ -22,3 +22,30 @@ inline bool VnTestWriteBytes(const QString &fileName, const QByteArray &bytes) {
   QFile file(fileName);
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+/// Limits the size of files this process may write while it lives, as a full
+/// disk would; works for root too, where permissions do not stop a write.
+class TVnFileSizeLimit {
+public:
+  explicit TVnFileSizeLimit(rlim_t bytes) {
+    FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &FOld);
+    rlimit limit = FOld;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~TVnFileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &FOld);
+    std::signal(SIGXFSZ, FOldHandler);
+  }
+  TVnFileSizeLimit(const TVnFileSizeLimit &) = delete;
+  TVnFileSizeLimit &operator=(const TVnFileSizeLimit &) = delete;
+
+private:
+  rlimit FOld{};
+  void (*FOldHandler)(int) = nullptr;
+};

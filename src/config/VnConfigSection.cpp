@@ -1,9 +1,8 @@
 #include "config/VnConfigSection.h"
 
 #include "config/VnConfigValues.h"
+#include "core/VnError.h"
 #include "core/VnXml.h"
-
-#include <QtGlobal>
 
 #include <cstring>
 
@@ -12,7 +11,9 @@ namespace {
 // A key belongs to one section; reading it elsewhere would split one setting
 // into two elements that silently disagree.
 template <typename TInfo> void CheckSection(const TInfo &info, const char *section) {
-  Q_ASSERT_X(std::strcmp(info.Section, section) == 0, info.Name, "key read from the wrong section");
+  if (std::strcmp(info.Section, section) != 0)
+    throw EVnAssertion(QStringLiteral("the key \"%1\" belongs to the section \"%2\", not \"%3\"")
+                           .arg(QLatin1String(info.Name), QLatin1String(info.Section), QLatin1String(section)));
 }
 
 } // namespace

@@ -21,28 +21,58 @@ void TVnConfiguration::Reset() {
   FDoc.append_child("options");
 }
 
-bool TVnConfiguration::TryLoad(const QString &fileName, QString *error) {
+bool TVnConfiguration::TryParse(const QByteArray &bytes, const QString &fileName, QString *error) {
   try {
-    VnXmlLoadFile(FDoc, fileName);
-    if (!FDoc.document_element())
-      FDoc.append_child("options");
-    return true;
-  } catch (const EVnError &e) {
+    VnXmlLoad(FDoc, bytes, fileName);
+  } catch (const EVnXmlError &e) {
     if (error)
       *error = e.Message();
+    return false;
+  }
+  const pugi::xml_node root = FDoc.document_element();
+  if (qstrcmp(root.name(), "options") == 0)
+    return true;
+  // Well-formed but something else (a project, say): never take it for settings.
+  if (error)
+    *error = QStringLiteral("The file \"%1\" is not a settings file: its root element is \"%2\".")
+                 .arg(fileName, QString::fromUtf8(root.name()));
+  Reset();
+  return false;
+}
+
+bool TVnConfiguration::TryLoadBackup() {
+  try {
+    return QFileInfo::exists(BackupFileName()) &&
+           TryParse(VnReadFile(BackupFileName()), BackupFileName(), nullptr);
+  } catch (const EVnError &) {
     return false;
   }
 }
 
 void TVnConfiguration::LoadConfiguration() {
   Reset();
+  FSaveBlocked = false;
   if (!QFileInfo::exists(FFileName))
     return;
+  QByteArray bytes;
+  try {
+    bytes = VnReadFile(FFileName);
+  } catch (const EVnError &e) {
+    // The file may be fine but not ours to read: leave it alone and do not
+    // replace it with settings it never held.
+    FSaveBlocked = true;
+    const bool fromBackup = TryLoadBackup();
+    VnMessageDlg(QStringLiteral("The settings could not be read.\n\n%1\n\n%2 Changes to the settings will not be saved.")
+                     .arg(e.Message(), UsedInstead(fromBackup)),
+                 TVnMsgType::Warning);
+    return;
+  }
   QString error;
-  if (TryLoad(FFileName, &error)) {
+  if (TryParse(bytes, FFileName, &error)) {
     // The backup always holds the last configuration that was read well.
     try {
-      VnBackupFile(FFileName, BackupFileName());
+      if (!VnSameFile(FFileName, BackupFileName()))
+        VnWriteFile(BackupFileName(), bytes);
     } catch (const EVnError &) {
       // A read-only folder only costs the backup; the settings are loaded.
     }
@@ -51,23 +81,27 @@ void TVnConfiguration::LoadConfiguration() {
   SetAsideBrokenFile(error);
 }
 
+QString TVnConfiguration::UsedInstead(bool fromBackup) const {
+  return fromBackup ? QStringLiteral("The settings of the backup \"%1\" are used.").arg(BackupFileName())
+                    : QStringLiteral("Default settings are used.");
+}
+
 void TVnConfiguration::SetAsideBrokenFile(const QString &error) {
   const QString broken = FFileName + QStringLiteral(".broken");
-  QFile::remove(broken);
-  const bool setAside = QFile::rename(FFileName, broken);
-  const bool fromBackup = QFileInfo::exists(BackupFileName()) && TryLoad(BackupFileName(), nullptr);
-  if (!fromBackup)
-    Reset();
+  bool setAside = QFile::rename(FFileName, broken);
+  if (!setAside && QFileInfo::exists(broken) && QFile::remove(broken))
+    setAside = QFile::rename(FFileName, broken); // an older broken file gives way
+  const bool fromBackup = TryLoadBackup();
 
   QString text = QStringLiteral("The settings could not be read.\n\n%1\n\n").arg(error);
   text += setAside ? QStringLiteral("The file was kept as \"%1\". ").arg(broken)
                    : QStringLiteral("The file could not be renamed and will be replaced when the settings are saved. ");
-  text += fromBackup ? QStringLiteral("The settings of the backup \"%1\" are used.").arg(BackupFileName())
-                     : QStringLiteral("Default settings are used.");
-  VnMessageDlg(text, TVnMsgType::Warning);
+  VnMessageDlg(text + UsedInstead(fromBackup), TVnMsgType::Warning);
 }
 
 void TVnConfiguration::SaveConfiguration() {
+  if (FSaveBlocked)
+    return; // the user was told when the file could not be read
   QDir().mkpath(QFileInfo(FFileName).absolutePath());
   VnXmlSaveFile(FDoc, FFileName);
 }
@@ -78,7 +112,8 @@ QString VnDefaultConfigFileName() {
     return env;
   if (QCoreApplication::instance()) {
     const QFileInfo portable(QCoreApplication::applicationDirPath() + QStringLiteral("/vantriadesk.vno"));
-    if (portable.exists() && portable.isWritable())
+    // QSaveFile writes beside the file, so the folder must be writable too.
+    if (portable.exists() && portable.isWritable() && QFileInfo(portable.absolutePath()).isWritable())
       return portable.absoluteFilePath();
   }
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

@@ -23,13 +23,15 @@ public:
   TVnConfiguration &operator=(const TVnConfiguration &) = delete;
 
   /// Reads the configuration file. A missing file leaves the defaults. A file
-  /// that parses is copied to the backup. A file that does not parse is set
-  /// aside with the suffix ".broken", the user is told once, and the backup is
-  /// read instead; when that fails too the defaults are used. Never throws for
-  /// an unreadable file; a half-read document is never kept.
+  /// that parses is copied to the backup. A file that is not a settings
+  /// document is set aside with the suffix ".broken", the user is told once,
+  /// and the backup is read instead; when that fails too the defaults are
+  /// used. A file that cannot be read at all is left alone and not saved over.
+  /// Never throws; a half-read document is never kept.
   void LoadConfiguration();
   /// Writes the whole document to the configuration file, replacing it only
-  /// once the new content is on disk. Throws EVnError naming the file.
+  /// once the new content is on disk. Throws EVnError naming the file. Does
+  /// nothing when the file existed but could not be read.
   void SaveConfiguration();
 
   const QString &FileName() const { return FFileName; }
@@ -54,10 +56,15 @@ public:
 
 private:
   void Reset();
-  bool TryLoad(const QString &fileName, QString *error);
+  /// Parses `bytes` into the document; false (document reset) when they are
+  /// not XML or not a settings document.
+  bool TryParse(const QByteArray &bytes, const QString &fileName, QString *error);
+  bool TryLoadBackup();
   void SetAsideBrokenFile(const QString &error);
+  QString UsedInstead(bool fromBackup) const;
 
   QString FFileName;
+  bool FSaveBlocked = false; // the file exists but could not be read
   pugi::xml_document FDoc;
   // Sections in the order of the document's elements.
   TVnConfigEnvironment FEnvironment{FDoc};

@@ -27,10 +27,13 @@ QByteArray VnReadFile(const QString &fileName) {
 
 void VnWriteFile(const QString &fileName, const QByteArray &bytes) {
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly))
+  // Unbuffered, so that a short write (a full disk) shows in write()'s result:
+  // a buffered QSaveFile here commits a truncated file and reports success.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
     Fail("write", fileName, file.errorString());
   if (file.write(bytes) != bytes.size())
-    Fail("write", fileName, file.errorString());
+    Fail("write", fileName, file.error() == QFileDevice::NoError ? QStringLiteral("the disk is full")
+                                                                  : file.errorString());
   if (!file.commit())
     Fail("write", fileName, file.errorString());
 }

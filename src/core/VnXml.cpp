@@ -8,6 +8,9 @@
 
 namespace {
 
+// Longer bodies are not looked at: a stray "&" must not start a long scan.
+constexpr std::size_t kLongestReference = 40;
+
 const char *const kNamedEntities[][2] = {
     {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"},
 };
@@ -31,7 +34,8 @@ void AppendUtf8(std::string &out, char32_t cp) {
 }
 
 // The code point of a numeric reference body ("#13", "#x0D"), or nothing when
-// it is not a valid character.
+// it is not a valid character. NUL is accepted: the setters write it as
+// "&#0;" so that no text is ever cut at an embedded NUL.
 std::optional<char32_t> NumericReference(std::string_view body) {
   if (body.size() < 2 || body[0] != '#')
     return std::nullopt;
@@ -41,7 +45,7 @@ std::optional<char32_t> NumericReference(std::string_view body) {
     base = 16;
     i = 2;
   }
-  if (i >= body.size() || body.size() - i > 8)
+  if (i >= body.size())
     return std::nullopt;
   char32_t cp = 0;
   for (; i < body.size(); ++i) {
@@ -52,9 +56,11 @@ std::optional<char32_t> NumericReference(std::string_view body) {
     }
     if (digit < 0 || digit >= base)
       return std::nullopt;
-    cp = cp * base + char32_t(digit);
+    cp = cp * char32_t(base) + char32_t(digit);
+    if (cp > 0x10FFFF)
+      return std::nullopt;
   }
-  if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+  if (cp >= 0xD800 && cp <= 0xDFFF)
     return std::nullopt;
   return cp;
 }
@@ -73,6 +79,14 @@ bool DecodeReference(std::string_view body, std::string &out) {
   return false;
 }
 
+// Control characters other than TAB, LF and CR cannot stand raw in XML; they
+// and NUL are written as numeric references so that no character is lost.
+void AppendControl(std::string &out, char c) {
+  out += "&#";
+  out += std::to_string(int(static_cast<unsigned char>(c)));
+  out += ';';
+}
+
 std::string Escape(QStringView text, bool attribute) {
   const QByteArray utf8 = text.toUtf8();
   std::string out;
@@ -87,7 +101,11 @@ std::string Escape(QStringView text, bool attribute) {
     case '\r': out += "&#13;"; break;
     case '\n': out += attribute ? "&#10;" : "\n"; break;
     case '\t': out += attribute ? "&#9;" : "\t"; break;
-    default: out += c;
+    default:
+      if (static_cast<unsigned char>(c) < 0x20)
+        AppendControl(out, c);
+      else
+        out += c;
     }
   }
   return out;
@@ -101,8 +119,8 @@ void VnXmlLoad(pugi::xml_document &doc, const QByteArray &bytes, const QString &
       parsed.load_buffer(bytes.constData(), std::size_t(bytes.size()), VnXmlParseFlags);
   if (!result)
     throw EVnXmlError(QStringLiteral("The file \"%1\" is not a valid XML document: %2 at offset %3.")
-                          .arg(sourceName, QString::fromUtf8(result.description()))
-                          .arg(result.offset));
+                          .arg(sourceName, QString::fromUtf8(result.description()),
+                               QString::number(result.offset)));
   doc = std::move(parsed);
 }
 
@@ -117,7 +135,7 @@ QString VnXmlDecode(std::string_view stored) {
   std::string out(stored.substr(0, amp));
   while (amp < stored.size()) {
     std::size_t semi = stored.find(';', amp + 1);
-    if (semi != std::string_view::npos && semi - amp <= 12 &&
+    if (semi != std::string_view::npos && semi - amp <= kLongestReference &&
         DecodeReference(stored.substr(amp + 1, semi - amp - 1), out)) {
       amp = semi + 1;
     } else {
@@ -138,13 +156,14 @@ std::string VnXmlEscapeText(QStringView text) { return Escape(text, false); }
 std::string VnXmlEscapeAttribute(QStringView text) { return Escape(text, true); }
 
 QString VnXmlText(pugi::xml_node element) {
+  QString text;
   for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
     if (child.type() == pugi::node_pcdata)
-      return VnXmlDecode(child.value());
-    if (child.type() == pugi::node_cdata)
-      return QString::fromUtf8(child.value());
+      text += VnXmlDecode(child.value());
+    else if (child.type() == pugi::node_cdata)
+      text += QString::fromUtf8(child.value());
   }
-  return {};
+  return text;
 }
 
 void VnXmlSetText(pugi::xml_node element, QStringView text) {

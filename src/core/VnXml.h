@@ -37,12 +37,14 @@ void VnXmlLoadFile(pugi::xml_document &doc, const QString &fileName);
 
 /// Decodes a stored text: the five named entities and numeric character references.
 QString VnXmlDecode(std::string_view stored);
-/// Escapes a text for an element: & < > " ' and CR as &#13;.
+/// Escapes a text for an element: & < > " ', CR as &#13; and the other
+/// control characters (NUL included) as numeric references.
 std::string VnXmlEscapeText(QStringView text);
 /// Escapes a text for an attribute: as for elements, and LF and TAB too.
 std::string VnXmlEscapeAttribute(QStringView text);
 
-/// The element's text, decoded (CDATA as it stands). Empty when it has none.
+/// The element's text: all its text and CDATA runs in order, text decoded and
+/// CDATA as it stands. Empty when it has none.
 QString VnXmlText(pugi::xml_node element);
 /// Replaces the element's text.
 void VnXmlSetText(pugi::xml_node element, QStringView text);

@@ -176,6 +176,7 @@ TEST_F(VnConfigurationFile, BrokenFileWithoutUsableBackupGivesDefaultsNotAHalfRe
     TVnConfiguration config(FFile);
     config.LoadConfiguration();
     EXPECT_EQ(config.Dialogs().GetInt(TVnConfigIntKey::LastTip), -1) << brokenBackup;
+    ASSERT_FALSE(FMessages.Shown().isEmpty());
     EXPECT_TRUE(FMessages.Shown().last().Text.contains(QStringLiteral("Default settings are used.")));
     EXPECT_STREQ(config.Document().document_element().name(), "options");
   }
@@ -187,16 +188,52 @@ TEST_F(VnConfigurationFile, SaveFailureNamesTheFileAndKeepsTheOldOne) {
   config.SaveConfiguration();
   const QByteArray before = VnTestReadBytes(FFile);
 
-  // A folder where the temporary file would go makes the write fail.
-  TVnConfiguration blocked(FDir.filePath(QStringLiteral("blocked")));
-  QDir().mkpath(blocked.FileName());
-  try {
-    blocked.SaveConfiguration();
-    ADD_FAILURE() << "saved over a folder";
-  } catch (const EVnError &e) {
-    EXPECT_TRUE(e.Message().contains(blocked.FileName())) << e.what();
+  // A disk that fills up half way: writes beyond a few bytes fail.
+  config.Dialogs().SetFindItems(QStringList(50, QStringLiteral("a longer find history entry")));
+  {
+    TVnFileSizeLimit full(64);
+    try {
+      config.SaveConfiguration();
+      ADD_FAILURE() << "saved on a full disk";
+    } catch (const EVnError &e) {
+      EXPECT_TRUE(e.Message().contains(FFile)) << e.what();
+    }
   }
   EXPECT_EQ(VnTestReadBytes(FFile), before);
+}
+
+TEST_F(VnConfigurationFile, UnreadableFileIsLeftAloneAndNotSavedOver) {
+  QDir().mkpath(FFile); // exists, but cannot be read as a file
+  ASSERT_TRUE(VnTestWriteBytes(FFile + QStringLiteral(".bak"),
+                               "<options><dialogs><last_tip>5</last_tip></dialogs></options>"));
+  TVnConfiguration config(FFile);
+  config.LoadConfiguration();
+  EXPECT_EQ(config.Dialogs().GetInt(TVnConfigIntKey::LastTip), 5);
+  ASSERT_EQ(FMessages.Shown().size(), 1);
+  EXPECT_TRUE(FMessages.Shown()[0].Text.contains(QStringLiteral("will not be saved")));
+  EXPECT_NO_THROW(config.SaveConfiguration());
+  EXPECT_TRUE(QFileInfo(FFile).isDir());
+  EXPECT_FALSE(QFileInfo::exists(FFile + QStringLiteral(".broken")));
+}
+
+TEST_F(VnConfigurationFile, ADocumentOfAnotherKindIsNotTakenForSettings) {
+  ASSERT_TRUE(VnTestWriteBytes(FFile + QStringLiteral(".bak"), "<options><dialogs><last_tip>5</last_tip></dialogs></options>"));
+  ASSERT_TRUE(VnTestWriteBytes(FFile, "<xml><targets/><dialogs><last_tip>9</last_tip></dialogs></xml>"));
+  TVnConfiguration config(FFile);
+  config.LoadConfiguration();
+  EXPECT_EQ(config.Dialogs().GetInt(TVnConfigIntKey::LastTip), 5);
+  EXPECT_STREQ(config.Document().document_element().name(), "options");
+  EXPECT_TRUE(QFileInfo::exists(FFile + QStringLiteral(".broken")));
+  EXPECT_TRUE(VnTestReadBytes(FFile + QStringLiteral(".bak")).contains("<last_tip>5</last_tip>"));
+  ASSERT_EQ(FMessages.Shown().size(), 1);
+  EXPECT_TRUE(FMessages.Shown()[0].Text.contains(QStringLiteral("its root element is \"xml\"")));
+}
+
+TEST_F(VnConfigurationFile, AKeyReadFromTheWrongSectionIsAnError) {
+  TVnConfiguration config(FFile);
+  EXPECT_THROW(config.Grid().GetBool(TVnConfigBoolKey::Tips), EVnAssertion);
+  EXPECT_THROW(config.Dialogs().SetInt(TVnConfigIntKey::MaxReportFiles, 1), EVnAssertion);
+  EXPECT_FALSE(config.Grid().GetSectionNode().child("tips"));
 }
 
 TEST(VnConfigLocation, EnvironmentOverridesTheLocation) {

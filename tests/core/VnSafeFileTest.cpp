@@ -9,8 +9,14 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
+
+ino_t Inode(const QString &fileName) {
+  struct stat info {};
+  return ::stat(QFile::encodeName(fileName).constData(), &info) == 0 ? info.st_ino : 0;
+}
 
 TEST(VnSafeFile, WriteReplacesAndReadReturnsTheBytes) {
   QTemporaryDir dir;
@@ -39,6 +45,18 @@ TEST(VnSafeFile, FailuresNameTheFile) {
   EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
+TEST(VnSafeFile, AFullDiskNeverReplacesTheOldFile) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath(QStringLiteral("p.v7p"));
+  VnWriteFile(name, "old content");
+  {
+    TVnFileSizeLimit full(64);
+    EXPECT_THROW(VnWriteFile(name, QByteArray(5000, 'x')), EVnError);
+  }
+  EXPECT_EQ(VnReadFile(name), QByteArray("old content"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.v7p")}); // no temporary left
+}
+
 TEST(VnSafeFile, BackupOverwritesAnOlderBackupAndSkipsItself) {
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("p.v7p"));
@@ -48,9 +66,17 @@ TEST(VnSafeFile, BackupOverwritesAnOlderBackupAndSkipsItself) {
   VnBackupFile(file, backup);
   EXPECT_EQ(VnTestReadBytes(backup), QByteArray("new"));
 
-  VnBackupFile(file, dir.path() + QStringLiteral("/./p.v7p"));
-  EXPECT_EQ(VnTestReadBytes(file), QByteArray("new"));
+  // The same file under other names: left untouched (a rewrite would give it a new inode).
+  const QString link = dir.filePath(QStringLiteral("link.v7p"));
+  ASSERT_TRUE(QFile::link(file, link));
+  const auto inode = Inode(file);
+  for (const QString &same : {dir.path() + QStringLiteral("/./p.v7p"), link}) {
+    EXPECT_TRUE(VnSameFile(file, same)) << same.toStdString();
+    VnBackupFile(file, same);
+  }
+  EXPECT_EQ(Inode(file), inode);
   EXPECT_TRUE(VnSameFile(file, dir.path() + QStringLiteral("/sub/../p.v7p")));
+  EXPECT_FALSE(VnSameFile(file, backup));
 }
 
 } // namespace

@@ -27,7 +27,9 @@ TEST(VnXmlDecode, DecodesReferencesAndKeepsEverythingElse) {
       // Not references: kept as stored rather than lost.
       {"a & b", QStringLiteral("a & b")},
       {"&unknown;", QStringLiteral("&unknown;")},
-      {"&#0;&#xD800;&#1114112;", QStringLiteral("&#0;&#xD800;&#1114112;")},
+      {"&#x0000000041;&#00065;", QStringLiteral("AA")},
+      {"a&#0;b&#1;", QString::fromUtf8("a\0b\x01", 4)},
+      {"&#xD800;&#1114112;&#99999999999;", QStringLiteral("&#xD800;&#1114112;&#99999999999;")},
       {"&#xZZ;&#;", QStringLiteral("&#xZZ;&#;")},
       {"trailing &", QStringLiteral("trailing &")},
       {"&amp", QStringLiteral("&amp")},
@@ -44,6 +46,16 @@ TEST(VnXmlEscape, TextAndAttributeForms) {
             "&lt;a href=&quot;x&quot;&gt;it&apos;s &amp; done&#13;&#10;&#9;end&lt;/a&gt;");
   for (const std::string &escaped : {VnXmlEscapeText(text), VnXmlEscapeAttribute(text)})
     EXPECT_EQ(VnXmlDecode(escaped), text);
+
+  // Texts taken from binaries hold control characters and NUL: nothing may be cut.
+  const QString binary = QString::fromUtf8("a\0b\x01" "c\x1F", 6);
+  EXPECT_EQ(VnXmlEscapeText(binary), "a&#0;b&#1;c&#31;");
+  pugi::xml_document doc;
+  pugi::xml_node e = doc.append_child("e");
+  VnXmlSetText(e, binary);
+  VnXmlSetAttr(e, "a", binary);
+  EXPECT_EQ(VnXmlText(e), binary);
+  EXPECT_EQ(VnXmlAttr(e, "a"), binary);
 }
 
 TEST(VnXmlLoad, KeepsTextsAndAttributesAsStored) {
@@ -59,12 +71,14 @@ TEST(VnXmlLoad, KeepsTextsAndAttributesAsStored) {
 
 TEST(VnXmlLoad, FailureLeavesDocumentAsItWasAndNamesTheSource) {
   auto doc = Parse("<kept/>");
+  const QString source = QStringLiteral("/some/where/my%1file.xml"); // placeholders stay as they are
   for (const char *bad : {"", "<a><b></a>", "not xml", "<a attr=\"x></a>"}) {
     try {
-      VnXmlLoad(doc, QByteArray(bad), QStringLiteral("/some/where/broken.xml"));
+      VnXmlLoad(doc, QByteArray(bad), source);
       ADD_FAILURE() << "parsed: " << bad;
     } catch (const EVnXmlError &e) {
-      EXPECT_TRUE(e.Message().contains(QStringLiteral("/some/where/broken.xml"))) << e.what();
+      EXPECT_TRUE(e.Message().contains(source)) << e.what();
+      EXPECT_TRUE(e.Message().contains(QStringLiteral(" at offset "))) << e.what();
     }
     EXPECT_TRUE(doc.child("kept")) << bad;
   }
@@ -86,14 +100,14 @@ TEST(VnXmlAccessors, SettersStoreEscapedAndGettersGiveTheTextBack) {
   EXPECT_FALSE(e.first_child());
 }
 
-TEST(VnXmlAccessors, CdataIsReadVerbatimAndReplacedBySetText) {
-  auto doc = Parse("<e><![CDATA[a &amp; <b>]]></e>");
+TEST(VnXmlAccessors, TextJoinsAllRunsAndSetTextReplacesThem) {
+  auto doc = Parse("<e>x &amp; <![CDATA[a &amp; <b>]]><!--note-->y</e>");
   pugi::xml_node e = doc.child("e");
-  EXPECT_EQ(VnXmlText(e), QStringLiteral("a &amp; <b>"));
+  EXPECT_EQ(VnXmlText(e), QStringLiteral("x & a &amp; <b>y"));
   VnXmlSetText(e, QStringLiteral("new"));
   EXPECT_EQ(VnXmlText(e), QStringLiteral("new"));
   EXPECT_EQ(e.first_child().type(), pugi::node_pcdata);
-  EXPECT_FALSE(e.first_child().next_sibling());
+  EXPECT_EQ(e.first_child().next_sibling().type(), pugi::node_comment); // comments stay
 }
 
 TEST(VnXmlAccessors, EnsureChildFindsTheFirstByNameOrAppends) {
