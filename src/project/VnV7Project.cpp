@@ -1,5 +1,7 @@
 #include "project/VnV7Project.h"
 
+#include "project/VnRowElement.h"
+
 #include "core/VnError.h"
 #include "core/VnXml.h"
 
@@ -151,49 +153,40 @@ QString TVnV7Project::GetRowValue(int row, int field) { return CurrentView().Get
 int TVnV7Project::FindRow(const QString &text, bool prefix) { return CurrentView().FindRow(text, prefix); }
 
 void TVnV7Project::SetRowValue(int row, int field, const QString &text) {
+  if (field >= rfLanguage)
+    return; // the per-language columns are read only
   pugi::xml_node element = CurrentView().GetRowXml(row);
   if (!element)
     throw EVnError(QStringLiteral("There is no row %1 to write.").arg(row));
-  static const std::pair<int, const char *> rowAttributes[] = {
-      {rfName, "name"}, {rfRowComment, "comment"}, {rfMaxLength, "maxchar"},
-      {rfReadOnly, "readonly"}, {rfEditorNote, "editor"}, {rfRowStatus, "status"}};
-  static const std::pair<int, const char *> langAttributes[] = {
-      {rfTransComment, "comment"}, {rfTransStatus, "status"}, {rfTestTranslation, "test"},
-      {rfCheckout, "checkout"}};
-  if (field >= rfLanguage)
-    return; // per-language columns are read only
-  for (const auto &[f, attr] : rowAttributes)
-    if (f == field)
-      VnXmlSetAttr(element, attr, text);
-  if (field == rfNative)
+  if (const char *attr = VnRowAttributeOf(field))
+    VnXmlSetAttr(element, attr, text);
+  else if (field == rfNative)
     VnXmlSetText(VnXmlEnsureChild(element, "native"), QLatin1Char('"') + text + QLatin1Char('"'));
-  const bool translationField = field == rfTranslation ||
-      std::any_of(std::begin(langAttributes), std::end(langAttributes), [&](auto &p) { return p.first == field; });
-  if (translationField) {
-    const QString code = GetActiveLanguage();
-    const std::string id = VnXmlEscapeAttribute(code);
-    pugi::xml_node lang = element.find_child_by_attribute("lang", "id", id.c_str());
-    if (field == rfTranslation && text.isEmpty() && lang) {
-      element.remove_child(lang);
-    } else {
-      if (!lang) {
-        lang = element.append_child("lang");
-        VnXmlSetAttr(lang, "id", code);
-      }
-      if (field == rfTranslation)
-        VnXmlSetText(lang, QLatin1Char('"') + text + QLatin1Char('"'));
-      for (const auto &[f, attr] : langAttributes)
-        if (f == field)
-          VnXmlSetAttr(lang, attr, text);
-    }
-  }
+  else
+    WriteTranslationField(element, field, text);
   TVnCustomProject::SetRowValue(row, field, text);
+}
+
+void TVnV7Project::WriteTranslationField(pugi::xml_node row, int field, const QString &text) {
+  const QString code = GetActiveLanguage();
+  pugi::xml_node lang = VnFindTranslation(row, code);
+  if (field == rfTranslation && text.isEmpty() && lang) {
+    row.remove_child(lang);
+    return;
+  }
+  if (!lang) {
+    lang = row.append_child("lang");
+    VnXmlSetAttr(lang, "id", code);
+  }
+  if (field == rfTranslation)
+    VnXmlSetText(lang, QLatin1Char('"') + text + QLatin1Char('"'));
+  else if (const char *attr = VnTranslationAttributeOf(field))
+    VnXmlSetAttr(lang, attr, text);
 }
 
 bool TVnV7Project::RemoveTranslation(int row) {
   pugi::xml_node element = CurrentView().GetRowXml(row);
-  const std::string id = VnXmlEscapeAttribute(GetActiveLanguage());
-  pugi::xml_node lang = element.find_child_by_attribute("lang", "id", id.c_str());
+  pugi::xml_node lang = VnFindTranslation(element, GetActiveLanguage());
   if (!lang)
     return false;
   element.remove_child(lang);

@@ -99,6 +99,7 @@ protected:
 private:
   friend class TVnV7ProjectSection;
   TVnV7ProjectTarget &CurrentView();
+  void WriteTranslationField(pugi::xml_node row, int field, const QString &text);
   pugi::xml_node EnsureRoot();
   QByteArray Serialize();
   void LoadBytes(const QByteArray &bytes, const QString &sourceName);

@@ -42,7 +42,8 @@ void DeleteTranslations(pugi::xml_node node, const QString &code) {
 } // namespace
 
 TVnV7ProjectSection::TVnV7ProjectSection(TVnV7Project &project, QString name)
-    : FProject(project), FName(std::move(name)) {
+    : FProject(project), FName(std::move(name)), FItemElement(FName.toUtf8()),
+      FContainerElement(FItemElement + 's') {
   if (FName == QLatin1String("target"))
     FAllTargets = std::make_unique<TVnV7ProjectTarget>(FProject, pugi::xml_node());
 }
@@ -50,7 +51,7 @@ TVnV7ProjectSection::TVnV7ProjectSection(TVnV7Project &project, QString name)
 TVnV7ProjectSection::~TVnV7ProjectSection() = default;
 
 pugi::xml_node TVnV7ProjectSection::Container() const {
-  return FProject.Root().child((FName + QLatin1Char('s')).toUtf8().constData());
+  return FProject.Root().child(FContainerElement.constData());
 }
 
 int TVnV7ProjectSection::Count() const { return ElementCount(Container()); }
@@ -76,9 +77,8 @@ void TVnV7ProjectSection::SetItemIndex(int index) {
 }
 
 int TVnV7ProjectSection::Add(const QString &value, const QString &kind) {
-  const QByteArray containerName = (FName + QLatin1Char('s')).toUtf8();
-  pugi::xml_node container = VnXmlEnsureChild(FProject.EnsureRoot(), containerName.constData());
-  pugi::xml_node item = container.append_child(FName.toUtf8().constData());
+  pugi::xml_node container = VnXmlEnsureChild(FProject.EnsureRoot(), FContainerElement.constData());
+  pugi::xml_node item = container.append_child(FItemElement.constData());
   const int index = ElementCount(container) - 1;
   if (FName == QLatin1String("target")) {
     FProject.StructureChanged();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <pugixml.hpp>
@@ -53,6 +54,8 @@ private:
 
   TVnV7Project &FProject;
   QString FName;
+  QByteArray FItemElement;      // FName as an element name
+  QByteArray FContainerElement; // FName followed by "s"
   int FItemIndex = -1;
   // Target section only: one view per target element and the all-targets view.
   std::vector<std::unique_ptr<TVnV7ProjectTarget>> FTargets;

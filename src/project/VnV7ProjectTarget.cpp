@@ -1,6 +1,7 @@
 #include "project/VnV7ProjectTarget.h"
 
 #include "project/VnProjectTypes.h"
+#include "project/VnRowElement.h"
 #include "project/VnV7Project.h"
 
 #include "core/VnError.h"
@@ -23,31 +24,9 @@ int CountElements(pugi::xml_node list) {
   return count;
 }
 
-// Compares stored bytes: language codes hold no characters that need escaping,
-// and this is the innermost loop of every translation read.
-pugi::xml_node FindLang(pugi::xml_node row, const QString &code) {
-  const std::string id = VnXmlEscapeAttribute(code);
-  for (pugi::xml_node lang : row.children("lang"))
-    if (id == lang.attribute("id").value())
-      return lang;
-  return {};
-}
-
 // Native texts and translations are stored between double quotes.
 QString Unquote(const QString &stored) {
   return stored.size() < 2 ? QString() : stored.mid(1, stored.size() - 2);
-}
-
-const char *RowAttributeOf(int field) {
-  switch (field) {
-  case rfName: return "name";
-  case rfRowComment: return "comment";
-  case rfMaxLength: return "maxchar";
-  case rfReadOnly: return "readonly";
-  case rfEditorNote: return "editor";
-  case rfRowStatus: return "status";
-  default: return nullptr;
-  }
 }
 
 } // namespace
@@ -151,15 +130,15 @@ QString TVnV7ProjectTarget::GetRowValue(int row, int field) {
     pugi::xml_node element = GetRowXml(row);
     if (!element)
       return failure;
-    if (const char *attr = RowAttributeOf(field))
+    if (const char *attr = VnRowAttributeOf(field))
       return VnXmlAttr(element, attr);
     if (field == rfNative)
       return Unquote(VnXmlText(element.child("native")));
     if (field >= rfLanguage) {
       const QString code = FProject.GetLanguage(field - rfLanguage);
-      return code.isEmpty() ? QString() : Unquote(VnXmlText(FindLang(element, code)));
+      return code.isEmpty() ? QString() : Unquote(VnXmlText(VnFindTranslation(element, code)));
     }
-    pugi::xml_node lang = FindLang(element, LanguageCode());
+    pugi::xml_node lang = VnFindTranslation(element, LanguageCode());
     if (!lang)
       return {};
     switch (field) {
@@ -173,10 +152,10 @@ QString TVnV7ProjectTarget::GetRowValue(int row, int field) {
         return QStringLiteral("auto");
       return status;
     }
-    case rfTransComment: return VnXmlAttr(lang, "comment");
-    case rfTestTranslation: return VnXmlAttr(lang, "test");
-    case rfCheckout: return VnXmlAttr(lang, "checkout");
-    default: return failure;
+    default: {
+      const char *attr = VnTranslationAttributeOf(field);
+      return attr ? VnXmlAttr(lang, attr) : failure;
+    }
     }
   } catch (const EVnError &) {
     return failure;

@@ -1,0 +1,71 @@
+// Reading a row field must cost the same near the end of a large target as
+// near its start, in order or at random.
+
+#include "VnProjectGenerator.h"
+
+#include "project/VnV7Project.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+constexpr int kRows = 900000;
+
+TVnV7Project &LargeProject() {
+  static TVnV7Project *project = [] {
+    auto *p = new TVnV7Project;
+    QByteArray bytes = VnGenerateProject({1, kRows, {QStringLiteral("de"), QStringLiteral("fr")}});
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    p->LoadFromStream(buffer);
+    p->RowCount(); // build the row index outside the timed loops
+    return p;
+  }();
+  return *project;
+}
+
+void BM_ReadTranslationAtRow(benchmark::State &state) {
+  TVnV7Project &project = LargeProject();
+  const int row = int(state.range(0));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(project.GetRowValue(row, rfTranslation));
+}
+BENCHMARK(BM_ReadTranslationAtRow)->Arg(10)->Arg(450000)->Arg(kRows - 10);
+
+void BM_ReadTranslationAtRandomRows(benchmark::State &state) {
+  TVnV7Project &project = LargeProject();
+  std::mt19937 random(42);
+  std::uniform_int_distribution<int> rows(0, kRows - 1);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(project.GetRowValue(rows(random), rfTranslation));
+}
+BENCHMARK(BM_ReadTranslationAtRandomRows);
+
+void BM_LoadProject(benchmark::State &state) {
+  QByteArray bytes = VnGenerateProject({10, int(state.range(0)) / 10, {QStringLiteral("de"), QStringLiteral("fr"),
+                                                                        QStringLiteral("it"), QStringLiteral("ja")}});
+  for (auto _ : state) {
+    TVnV7Project project;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    project.LoadFromStream(buffer);
+    benchmark::DoNotOptimize(project.RowCount());
+  }
+  state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_LoadProject)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+// Where the fields of a row live in its element.
+
+#include <QString>
+
+#include <pugixml.hpp>
+
+/// The row attribute that holds a field; null for fields kept elsewhere.
+const char *VnRowAttributeOf(int field);
+/// The attribute of the translation ("lang" element) that holds a field; null
+/// for the translation text itself and for row fields.
+const char *VnTranslationAttributeOf(int field);
+/// The row's translation into `code`; null when there is none.
+pugi::xml_node VnFindTranslation(pugi::xml_node row, const QString &code);
