@@ -15,11 +15,22 @@ namespace {
 
 } // namespace
 
-QByteArray VnReadFile(const QString &fileName) {
+QByteArray VnReadFile(const QString &fileName, const std::function<void(int percent)> &onPercent) {
+  constexpr qint64 chunk = 4 << 20;
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly))
     Fail("read", fileName, file.errorString());
-  QByteArray bytes = file.readAll();
+  const qint64 size = file.size();
+  QByteArray bytes;
+  bytes.reserve(qsizetype(size));
+  while (!file.atEnd()) {
+    const QByteArray part = file.read(chunk);
+    if (part.isEmpty())
+      break;
+    bytes += part;
+    if (onPercent && size > 0)
+      onPercent(int(bytes.size() * 100 / size));
+  }
   if (file.error() != QFileDevice::NoError)
     Fail("read", fileName, file.errorString());
   return bytes;

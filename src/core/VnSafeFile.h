@@ -7,8 +7,11 @@
 #include <QByteArray>
 #include <QString>
 
-/// The whole content of a file; throws EVnError naming the file.
-QByteArray VnReadFile(const QString &fileName);
+#include <functional>
+
+/// The whole content of a file; throws EVnError naming the file. A large file
+/// is read in chunks, and `onPercent` (when given) hears the share read so far.
+QByteArray VnReadFile(const QString &fileName, const std::function<void(int percent)> &onPercent = {});
 
 /// Replaces the file with `bytes` atomically (the old content stays until the
 /// new one is committed); throws EVnError naming the file.

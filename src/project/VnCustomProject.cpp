@@ -83,5 +83,4 @@ void TVnCustomProject::Save() { SetModified(false); }
 void TVnCustomProject::PerformHistory(int kind) {
   if (kind != 2 && kind != 3)
     throw EVnError(QStringLiteral("Invalid parameter in TVnCustomProject.PerformHistory"));
-  FHistoryFlag = kind == 2;
 }

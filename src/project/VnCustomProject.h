@@ -73,6 +73,7 @@ public:
   /// project is cleared.
   virtual bool CloseQuery();
   virtual void Save();
+  /// Kinds 2 and 3 are accepted and change nothing; other kinds are an error.
   virtual void PerformHistory(int kind);
 
 protected:
@@ -82,7 +83,6 @@ protected:
 
   QString FFileName;
   bool FOpened = false;
-  bool FHistoryFlag = false; // kinds 2 and 3 of PerformHistory
 
 private:
   TVnProgress FOwnProgress;

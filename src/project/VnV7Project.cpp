@@ -221,6 +221,7 @@ QString TVnV7Project::GetScanner() { return VnXmlAttr(CurrentTargetElement(), "s
 void TVnV7Project::SetScanner(const QString &classId) {
   if (pugi::xml_node target = CurrentTargetElement())
     VnXmlSetAttr(target, "scanner", classId);
+  AttachScanner(classId);
 }
 
 bool TVnV7Project::IsRowValidated(int) { return true; }

@@ -79,17 +79,23 @@ public:
   void PerformHistory(int kind) override;
   bool GetHistoryStatus(int kind) const;
 
-  // Seams for the scanner binding, history and validation.
+  /// The class id of the current target's scanner; empty when none is current.
   virtual QString GetScanner();
+  /// Stores the current target's scanner class id and binds that scanner.
   virtual void SetScanner(const QString &classId);
+  /// False when a validation exclude exempts the row of the current view.
   virtual bool IsRowValidated(int row);
 
 protected:
   void ReloadViews() override;
   bool HasTargets() override { return Targets().Count() > 0; }
 
+  // Seams where the scanner binding, the history and validation plug in.
   /// Runs when a target becomes current, before the views hear of it.
   virtual void BindScannerOfCurrentTarget() {}
+  /// Drops the bound scanner object and, for a non-empty class id, creates
+  /// and keeps the scanner of that class.
+  virtual void AttachScanner(const QString &classId) {}
   /// Run by Save before writing, and by Open after loading.
   virtual void AddHistoryOnSave() {}
   virtual void AddHistoryOnOpen() {}
@@ -103,13 +109,14 @@ private:
   pugi::xml_node EnsureRoot();
   QByteArray Serialize();
   void LoadBytes(const QByteArray &bytes, const QString &sourceName);
+  /// Makes a parsed document the project's and selects its first items.
+  void InstallDocument(pugi::xml_document &&parsed);
   void SelectAfterLoad();
   void WriteFile();
 
   pugi::xml_document FDoc;
   std::map<QString, std::unique_ptr<TVnV7ProjectSection>> FSections;
   quint64 FStructure = 1;
-  qint64 FLastReadSize = 0;
   QByteArray FSnapshot;
   bool FHasSnapshot = false;
   bool FUndoOffered = false;

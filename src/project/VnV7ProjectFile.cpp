@@ -47,7 +47,10 @@ QString VnProjectBackupName(const QString &fileName) {
 void TVnV7Project::LoadBytes(const QByteArray &bytes, const QString &sourceName) {
   pugi::xml_document parsed;
   VnXmlLoad(parsed, bytes, sourceName);
-  FLastReadSize = bytes.size();
+  InstallDocument(std::move(parsed));
+}
+
+void TVnV7Project::InstallDocument(pugi::xml_document &&parsed) {
   FDoc = std::move(parsed);
   for (auto &[name, section] : FSections)
     section->DropTargets();
@@ -99,14 +102,14 @@ bool TVnV7Project::Open(const QString &path) {
 
   // Read and parse before anything changes: a failed open leaves the project as it was.
   Progress().SetStatus(QStringLiteral("Loading from file..."), 0);
-  const QByteArray bytes = VnReadFile(fileName);
-  pugi::xml_document probe;
-  VnXmlLoad(probe, bytes, fileName);
+  const QByteArray bytes = VnReadFile(fileName, [this](int percent) { Progress().SetPercent(percent); });
+  pugi::xml_document parsed;
+  VnXmlLoad(parsed, bytes, fileName);
 
   if (Targets().Count() > 0 && !CloseQuery())
     return false;
   FFileName = fileName;
-  LoadBytes(bytes, fileName);
+  InstallDocument(std::move(parsed));
   AddHistoryOnOpen();
   return true;
 }

@@ -63,6 +63,7 @@ void TVnV7ProjectTarget::EnsureIndexed() {
 void TVnV7ProjectTarget::IndexTarget() {
   if (!VnXmlParseAttributeBool(VnXmlAttr(FElement, "enabled")).value_or(true))
     return; // a disabled target shows no rows
+  VnXmlEnsureChild(FElement, "stringdata");
   // The first child holds the scanner options and is never a row list.
   for (pugi::xml_node list = FElement.first_child().next_sibling(); list; list = list.next_sibling()) {
     if (list.type() != pugi::node_element)
@@ -115,8 +116,6 @@ pugi::xml_node TVnV7ProjectTarget::GetRowXml(int row) {
       throw EVnAssertion(QStringLiteral("TVnV7ProjectTarget.GetRowXml: TargetIndex < 0; Row = %1").arg(row));
     return FProject.Targets().GetTarget(target).GetRowXml(local);
   }
-  if (FElement && !FElement.child("stringdata"))
-    FElement.append_child("stringdata");
   if (row < int(FStringRows.size()))
     return FStringRows[std::size_t(row)];
   const std::size_t custom = std::size_t(row) - FStringRows.size();

@@ -67,6 +67,19 @@ TEST_F(VnV7ProjectFiles, SaveWritesVersionAndActiveAndKeepsABackup) {
   EXPECT_EQ(reopened.GetRowValue(0, rfLanguage), QStringLiteral("Öffnen"));
 }
 
+TEST_F(VnV7ProjectFiles, OpeningAndSavingReportProgress) {
+  TVnProgress progress;
+  QStringList heard;
+  progress.OnProgress = [&](TVnProgress &p) { heard.append(QStringLiteral("%1 %2").arg(p.Text()).arg(p.Percent())); };
+  TVnV7Project project(&progress);
+  ASSERT_TRUE(project.Open(WriteSample(QStringLiteral("p.v7p"))));
+  EXPECT_EQ(heard, QStringList({QStringLiteral("Loading from file... 0"), QStringLiteral("Loading from file... 100"),
+                                QStringLiteral("Ready 100")}));
+  heard.clear();
+  project.Save();
+  EXPECT_EQ(heard, QStringList({QStringLiteral("Saving to file... 0"), QStringLiteral("Ready 100")}));
+}
+
 TEST_F(VnV7ProjectFiles, OtherRootNamesAndProjectsWithoutLanguagesSurviveSaving) {
   TVnV7Project project;
   VnLoadProjectText(project, "<project version=\"2.0\" owner=\"me\"><targets/></project>");
