@@ -1,5 +1,7 @@
 #include "ui/VnWidgetMessageBoxes.h"
 
+#include "ui/VnHelp.h"
+
 #include "core/VnVersion.h"
 
 #include <QApplication>
@@ -32,7 +34,8 @@ QMessageBox::Icon IconOf(TVnMsgType type) {
 } // namespace
 
 TVnMsgButton TVnWidgetMessageBoxes::Show(const TVnMessage &message) {
-  QMessageBox box(IconOf(message.Type), VnProgramName(), message.Text, QMessageBox::NoButton,
+  const QString caption = message.Type == TVnMsgType::Confirmation ? QStringLiteral("Confirm") : VnProgramName();
+  QMessageBox box(IconOf(message.Type), caption, message.Text, QMessageBox::NoButton,
                   QApplication::activeWindow());
   std::vector<std::pair<QAbstractButton *, TVnMsgButton>> buttons;
   for (const auto &[button, role] : kRoles)
@@ -40,10 +43,20 @@ TVnMsgButton TVnWidgetMessageBoxes::Show(const TVnMessage &message) {
       buttons.emplace_back(box.addButton(VnButtonCaption(button), role), button);
   if (buttons.empty())
     buttons.emplace_back(box.addButton(QMessageBox::Ok), TVnMsgButton::OK);
-  box.exec();
-  for (const auto &[widget, button] : buttons)
-    if (box.clickedButton() == widget)
-      return button;
+  for (;;) {
+    box.exec();
+    TVnMsgButton pressed = TVnMsgButton::None;
+    for (const auto &[widget, button] : buttons)
+      if (box.clickedButton() == widget)
+        pressed = button;
+    // Help opens the page of the message's context and asks again.
+    if (pressed != TVnMsgButton::Help || message.HelpContext == 0) {
+      if (pressed != TVnMsgButton::None)
+        return pressed;
+      break;
+    }
+    VnShowHelp(message.HelpContext, &box);
+  }
   // Closed with Escape or the title bar: the cautious answer.
   return VnCautiousAnswer(message.Buttons);
 }

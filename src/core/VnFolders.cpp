@@ -1,0 +1,47 @@
+#include "core/VnFolders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace {
+
+QString WithSlash(QString path) {
+  if (!path.endsWith(QLatin1Char('/')))
+    path += QLatin1Char('/');
+  return path;
+}
+
+} // namespace
+
+QString VnUserDocumentsFolder() {
+  const QString env = qEnvironmentVariable("VANTRIA_DOCUMENTS");
+  if (!env.isEmpty())
+    return WithSlash(env);
+  return WithSlash(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                   QStringLiteral("/Vantria"));
+}
+
+QString VnSharedDataFolder() {
+  const QString env = qEnvironmentVariable("VANTRIA_DATA");
+  if (!env.isEmpty())
+    return WithSlash(env);
+  if (QCoreApplication::instance()) {
+    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vantria");
+    if (QDir(installed).exists())
+      return WithSlash(QDir::cleanPath(installed));
+  }
+  return WithSlash(QStringLiteral(VN_SOURCE_DATA_DIR));
+}
+
+QString VnDemoProjectsFolder() { return VnUserDocumentsFolder() + QStringLiteral("Demo/"); }
+
+void VnEnsureDemoProjects() {
+  const QDir source(VnSharedDataFolder() + QStringLiteral("demo"));
+  const QString target = VnDemoProjectsFolder();
+  if (!source.exists() || QDir(target).exists() || !QDir().mkpath(target))
+    return;
+  for (const QFileInfo &file : source.entryInfoList(QDir::Files))
+    QFile::copy(file.absoluteFilePath(), target + file.fileName());
+}
