@@ -46,6 +46,25 @@ void BM_ReadTranslationAtRandomRows(benchmark::State &state) {
 }
 BENCHMARK(BM_ReadTranslationAtRandomRows);
 
+// The cost of a cell must not grow with the number of targets, in a single
+// target or in the all-targets view.
+void BM_ReadCellWithManyTargets(benchmark::State &state) {
+  const int targets = int(state.range(0));
+  const bool allTargets = state.range(1) != 0;
+  QByteArray bytes = VnGenerateProject({targets, 200000 / targets, {QStringLiteral("de")}});
+  TVnV7Project project;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  project.LoadFromStream(buffer);
+  project.Targets().SetItemIndex(allTargets ? -1 : targets - 1);
+  const int rows = project.RowCount();
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> pick(0, rows - 1);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(project.GetRowValue(pick(random), rfTranslation));
+}
+BENCHMARK(BM_ReadCellWithManyTargets)->Args({1, 0})->Args({200, 0})->Args({2000, 0})->Args({1, 1})->Args({200, 1})->Args({2000, 1});
+
 void BM_LoadProject(benchmark::State &state) {
   QByteArray bytes = VnGenerateProject({10, int(state.range(0)) / 10, {QStringLiteral("de"), QStringLiteral("fr"),
                                                                         QStringLiteral("it"), QStringLiteral("ja")}});

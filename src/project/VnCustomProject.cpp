@@ -13,7 +13,12 @@ void TVnCustomProject::AddListener(TVnProjectListener *listener) {
 }
 
 void TVnCustomProject::RemoveListener(TVnProjectListener *listener) {
-  std::erase(FListeners, listener);
+  // While listeners hear news, a listener may remove another (or itself): its
+  // place is emptied now and the list compacted once the walk is over.
+  if (FNotifying)
+    std::replace(FListeners.begin(), FListeners.end(), listener, static_cast<TVnProjectListener *>(nullptr));
+  else
+    std::erase(FListeners, listener);
 }
 
 void TVnCustomProject::BeginUpdate() { ++FUpdateCount; }
@@ -43,17 +48,27 @@ void TVnCustomProject::Update(int kind, bool force) {
   FDirty = true;
   FNotifying = true;
   try {
-    // A listener may remove itself while hearing the news: walk a copy.
-    const std::vector<TVnProjectListener *> listeners = FListeners;
-    for (TVnProjectListener *listener : listeners)
-      listener->ProjectUpdated(kind);
+    // By index: listeners added meanwhile hear this news too, removed ones do not.
+    for (std::size_t i = 0; i < FListeners.size(); ++i)
+      if (TVnProjectListener *listener = FListeners[i])
+        listener->ProjectUpdated(kind);
     if (OnUpdate)
       OnUpdate(*this);
   } catch (...) {
-    FNotifying = false;
+    FinishNotifying();
     throw;
   }
+  FinishNotifying();
+}
+
+void TVnCustomProject::FinishNotifying() {
   FNotifying = false;
+  std::erase(FListeners, nullptr);
+}
+
+void TVnCustomProject::CancelUpdate() noexcept {
+  if (FUpdateCount > 0)
+    --FUpdateCount;
 }
 
 void TVnCustomProject::LanguageChanged() {

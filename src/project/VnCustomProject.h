@@ -59,6 +59,8 @@ public:
   void BeginUpdate();
   /// Ends an update; with `notify` the views hear of it (Update kind 0).
   void EndUpdate(bool notify);
+  /// Ends an update that an error interrupted, telling nobody.
+  void CancelUpdate() noexcept;
   void SetModified(bool value);
   /// Tells the listeners, then OnUpdate. Skipped while an update is in progress
   /// unless `force`, and never re-entered from a listener.
@@ -85,6 +87,8 @@ protected:
   bool FOpened = false;
 
 private:
+  void FinishNotifying();
+
   TVnProgress FOwnProgress;
   TVnProgress *FProgress;   // not owned
   bool FModified = false;
@@ -92,4 +96,26 @@ private:
   int FUpdateCount = 0;
   bool FNotifying = false;
   std::vector<TVnProjectListener *> FListeners; // not owned
+};
+
+/// Brackets changes to many rows: the update ends through End (with or without
+/// notification), or quietly when an error leaves the scope early, so an error
+/// never leaves the project updating for good.
+class TVnUpdateScope {
+public:
+  explicit TVnUpdateScope(TVnCustomProject &project) : FProject(project) { FProject.BeginUpdate(); }
+  ~TVnUpdateScope() {
+    if (!FEnded)
+      FProject.CancelUpdate();
+  }
+  TVnUpdateScope(const TVnUpdateScope &) = delete;
+  TVnUpdateScope &operator=(const TVnUpdateScope &) = delete;
+  void End(bool notify) {
+    FEnded = true;
+    FProject.EndUpdate(notify);
+  }
+
+private:
+  TVnCustomProject &FProject;
+  bool FEnded = false;
 };

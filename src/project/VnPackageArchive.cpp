@@ -1,16 +1,20 @@
 #include "project/VnPackageArchive.h"
 
 #include "core/VnError.h"
-#include "core/VnSafeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
 
 #include <zip.h>
 
 #include <memory>
 
 namespace {
+
+// Far above any real project file, far below what would exhaust memory or disk.
+constexpr qint64 kLargestEntry = qint64(4) << 30;
 
 struct TZipCloser {
   void operator()(zip_t *z) const { zip_discard(z); }
@@ -32,17 +36,44 @@ bool SafeEntryName(const QString &name) {
   return !parts.contains(QStringLiteral(".."));
 }
 
-QByteArray ReadEntry(zip_t *zip, zip_uint64_t index, const QString &archive) {
-  zip_stat_t stat;
-  if (zip_stat_index(zip, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+// Copies one entry into a file in chunks, never trusting the size the archive
+// declares: a damaged or hostile package cannot make it read without bound.
+void ExtractEntry(zip_t *zip, zip_uint64_t index, const QString &path, const QString &archive) {
+  std::unique_ptr<zip_file_t, TZipFileCloser> entry(zip_fopen_index(zip, index, 0));
+  if (!entry)
     Fail(archive, QString::fromUtf8(zip_strerror(zip)));
-  std::unique_ptr<zip_file_t, TZipFileCloser> file(zip_fopen_index(zip, index, 0));
-  if (!file)
-    Fail(archive, QString::fromUtf8(zip_strerror(zip)));
-  QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
-  if (zip_fread(file.get(), bytes.data(), stat.size) != zip_int64_t(stat.size))
-    Fail(archive, QStringLiteral("an entry is damaged"));
-  return bytes;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    Fail(archive, QStringLiteral("\"%1\" cannot be written: %2").arg(path, file.errorString()));
+  QByteArray chunk(1 << 20, Qt::Uninitialized);
+  qint64 total = 0;
+  for (;;) {
+    const zip_int64_t read = zip_fread(entry.get(), chunk.data(), zip_uint64_t(chunk.size()));
+    if (read < 0)
+      Fail(archive, QStringLiteral("an entry is damaged"));
+    if (read == 0)
+      break;
+    total += read;
+    if (total > kLargestEntry)
+      Fail(archive, QStringLiteral("an entry is larger than any project"));
+    if (file.write(chunk.constData(), read) != read)
+      Fail(archive, QStringLiteral("\"%1\" cannot be written: %2").arg(path, file.errorString()));
+  }
+  if (!file.commit())
+    Fail(archive, QStringLiteral("\"%1\" cannot be written: %2").arg(path, file.errorString()));
+}
+
+// The entry names, each checked before anything is written.
+QStringList CheckedNames(zip_t *zip, const QString &archive) {
+  const zip_int64_t count = zip_get_num_entries(zip, 0);
+  QStringList names;
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const QString name = QString::fromUtf8(zip_get_name(zip, zip_uint64_t(i), 0));
+    if (!SafeEntryName(name))
+      Fail(archive, QStringLiteral("the entry \"%1\" would be written outside its folder").arg(name));
+    names.append(name);
+  }
+  return names;
 }
 
 } // namespace
@@ -58,23 +89,20 @@ QString VnExtractPackage(const QString &archive) {
     Fail(archive, reason);
   }
   const QDir folder = QFileInfo(archive).absoluteDir();
-  const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
-  if (count <= 0)
-    Fail(archive, QStringLiteral("the package is empty"));
+  const QStringList names = CheckedNames(zip.get(), archive);
   QString first;
-  for (zip_uint64_t i = 0; i < zip_uint64_t(count); ++i) {
-    const QString name = QString::fromUtf8(zip_get_name(zip.get(), i, 0));
-    if (!SafeEntryName(name))
-      Fail(archive, QStringLiteral("the entry \"%1\" would be written outside its folder").arg(name));
-    const QString path = folder.filePath(name);
-    if (name.endsWith(QLatin1Char('/'))) {
-      folder.mkpath(name);
-    } else {
-      QDir().mkpath(QFileInfo(path).absolutePath());
-      VnWriteFile(path, ReadEntry(zip.get(), i, archive));
+  for (qsizetype i = 0; i < names.size(); ++i) {
+    const QString path = folder.filePath(names[i]);
+    if (names[i].endsWith(QLatin1Char('/'))) {
+      folder.mkpath(names[i]);
+      continue;
     }
-    if (i == 0)
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    ExtractEntry(zip.get(), zip_uint64_t(i), path, archive);
+    if (first.isEmpty())
       first = path;
   }
+  if (first.isEmpty())
+    Fail(archive, QStringLiteral("the package holds no project"));
   return first;
 }

@@ -4,6 +4,7 @@
 
 /// Extracts every entry of an exchange package (a ZIP archive) into the folder
 /// that holds it, overwriting files of the same names, and returns the path of
-/// the first entry. Entries whose names would leave that folder are refused.
-/// Throws EVnError naming the archive.
+/// the first file entry. A package with an entry whose name would leave that
+/// folder is refused before anything is written. Throws EVnError naming the
+/// archive.
 QString VnExtractPackage(const QString &archive);

@@ -2,7 +2,6 @@
 
 #include "project/VnProjectTypes.h"
 
-#include "core/VnXml.h"
 
 const char *VnRowAttributeOf(int field) {
   switch (field) {
@@ -28,8 +27,7 @@ const char *VnTranslationAttributeOf(int field) {
 
 // Compares stored bytes: language codes hold no characters that need escaping,
 // and this is the innermost loop of every translation read.
-pugi::xml_node VnFindTranslation(pugi::xml_node row, const QString &code) {
-  const std::string id = VnXmlEscapeAttribute(code);
+pugi::xml_node VnFindTranslation(pugi::xml_node row, const std::string &id) {
   for (pugi::xml_node lang : row.children("lang"))
     if (id == lang.attribute("id").value())
       return lang;

@@ -6,10 +6,13 @@
 
 #include <pugixml.hpp>
 
+#include <string>
+
 /// The row attribute that holds a field; null for fields kept elsewhere.
 const char *VnRowAttributeOf(int field);
 /// The attribute of the translation ("lang" element) that holds a field; null
 /// for the translation text itself and for row fields.
 const char *VnTranslationAttributeOf(int field);
-/// The row's translation into `code`; null when there is none.
-pugi::xml_node VnFindTranslation(pugi::xml_node row, const QString &code);
+/// The row's translation whose stored "id" is `id` (a language code as
+/// VnXmlEscapeAttribute stores it); null when there is none.
+pugi::xml_node VnFindTranslation(pugi::xml_node row, const std::string &id);

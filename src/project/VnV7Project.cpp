@@ -46,11 +46,7 @@ TVnV7ProjectSection &TVnV7Project::Sections(const QString &name) {
 
 pugi::xml_node TVnV7Project::CurrentTargetElement() { return Targets().Item(Targets().ItemIndex()); }
 
-TVnV7ProjectTarget &TVnV7Project::CurrentView() {
-  TVnV7ProjectSection &targets = Targets();
-  const int index = targets.ItemIndex();
-  return targets.GetTarget(index >= 0 && index < targets.Count() ? index : -1);
-}
+TVnV7ProjectTarget &TVnV7Project::CurrentView() { return Targets().GetCurrentTarget(); }
 
 void TVnV7Project::ReloadViews() { Targets().Reload(); }
 
@@ -120,6 +116,7 @@ void TVnV7Project::SetLanguage(int index, const QString &code) {
   if (!language)
     language = container.append_child("language");
   VnXmlSetText(language, code);
+  InvalidateActiveLanguage();
   if (!code.isEmpty()) {
     TVnV7ProjectSection &targets = Targets();
     for (int t = 0; t < targets.Count(); ++t) {
@@ -135,9 +132,18 @@ void TVnV7Project::SetLanguage(int index, const QString &code) {
 }
 
 QString TVnV7Project::GetActiveLanguage() {
-  TVnV7ProjectSection &languages = Languages();
-  const int index = languages.ItemIndex();
-  return index >= 0 ? GetLanguage(index) : QString();
+  if (!FActiveValid) {
+    const int index = Languages().ItemIndex();
+    FActiveCode = index >= 0 ? GetLanguage(index) : QString();
+    FActiveId = VnXmlEscapeAttribute(FActiveCode);
+    FActiveValid = true;
+  }
+  return FActiveCode;
+}
+
+const std::string &TVnV7Project::ActiveLanguageId() {
+  GetActiveLanguage();
+  return FActiveId;
 }
 
 QString TVnV7Project::GetProjectNativeLanguage() {
@@ -169,7 +175,9 @@ void TVnV7Project::SetRowValue(int row, int field, const QString &text) {
 
 void TVnV7Project::WriteTranslationField(pugi::xml_node row, int field, const QString &text) {
   const QString code = GetActiveLanguage();
-  pugi::xml_node lang = VnFindTranslation(row, code);
+  if (code.isEmpty())
+    throw EVnError(QStringLiteral("No project language is active: the translation cannot be written."));
+  pugi::xml_node lang = VnFindTranslation(row, ActiveLanguageId());
   if (field == rfTranslation && text.isEmpty() && lang) {
     row.remove_child(lang);
     return;
@@ -186,7 +194,7 @@ void TVnV7Project::WriteTranslationField(pugi::xml_node row, int field, const QS
 
 bool TVnV7Project::RemoveTranslation(int row) {
   pugi::xml_node element = CurrentView().GetRowXml(row);
-  pugi::xml_node lang = VnFindTranslation(element, GetActiveLanguage());
+  pugi::xml_node lang = VnFindTranslation(element, ActiveLanguageId());
   if (!lang)
     return false;
   element.remove_child(lang);

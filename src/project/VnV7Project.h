@@ -10,6 +10,7 @@
 #include <pugixml.hpp>
 
 #include <map>
+#include <string>
 #include <memory>
 
 class QIODevice;
@@ -48,6 +49,8 @@ public:
   /// Sets (or appends) a project language and registers it with every target.
   void SetLanguage(int index, const QString &code);
   QString GetActiveLanguage();
+  /// The active language code as stored in "lang" elements' "id".
+  const std::string &ActiveLanguageId();
   /// The native language of the first target; empty without targets.
   QString GetProjectNativeLanguage();
 
@@ -105,6 +108,9 @@ protected:
 private:
   friend class TVnV7ProjectSection;
   TVnV7ProjectTarget &CurrentView();
+  void ForgetHistory();
+  /// The active language changed or may have: the cached code is read anew.
+  void InvalidateActiveLanguage() { FActiveValid = false; }
   void WriteTranslationField(pugi::xml_node row, int field, const QString &text);
   pugi::xml_node EnsureRoot();
   QByteArray Serialize();
@@ -120,6 +126,9 @@ private:
   QByteArray FSnapshot;
   bool FHasSnapshot = false;
   bool FUndoOffered = false;
+  bool FActiveValid = false;
+  QString FActiveCode;
+  std::string FActiveId;
 };
 
 /// The backup name of a project file: its extension replaced by ".~v7p".

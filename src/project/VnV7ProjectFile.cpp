@@ -52,6 +52,8 @@ void TVnV7Project::LoadBytes(const QByteArray &bytes, const QString &sourceName)
 
 void TVnV7Project::InstallDocument(pugi::xml_document &&parsed) {
   FDoc = std::move(parsed);
+  ForgetHistory(); // a snapshot of another document must never be restored into this one
+  InvalidateActiveLanguage();
   for (auto &[name, section] : FSections)
     section->DropTargets();
   StructureChanged();
@@ -65,7 +67,7 @@ void TVnV7Project::LoadFromStream(QIODevice &stream) {
 
 void TVnV7Project::SelectAfterLoad() {
   FOpened = true;
-  BeginUpdate();
+  TVnUpdateScope update(*this);
   Languages().SetItemIndex(0);
   Progress().SetStatus(QStringLiteral("Ready"), 100);
   if (Targets().Count() > 0)
@@ -75,7 +77,7 @@ void TVnV7Project::SelectAfterLoad() {
   const int count = Languages().Count();
   const auto stored = VnXmlParseInt(VnXmlAttr(Root().child("languages"), "active"));
   Languages().SetItemIndex(stored.value_or(count > 0 ? 0 : -1));
-  EndUpdate(true);
+  update.End(true);
   LanguageChanged();
   if (OnAfterOpen)
     OnAfterOpen(*this);
@@ -155,16 +157,18 @@ void TVnV7Project::SaveAs(const QString &path) {
 
 void TVnV7Project::Clear() {
   FFileName.clear();
+  InvalidateActiveLanguage();
   pugi::xml_node root = EnsureRoot();
   while (root.first_child())
     root.remove_child(root.first_child());
   for (auto &[name, section] : FSections)
     section->DropTargets();
   StructureChanged();
-  BeginUpdate();
+  ForgetHistory();
+  TVnUpdateScope update(*this);
   Targets().SetItemIndex(-1);
   Languages().SetItemIndex(-1);
-  EndUpdate(true);
+  update.End(true);
   TVnCustomProject::Clear();
 }
 
@@ -188,9 +192,10 @@ void TVnV7Project::PerformHistory(int kind) {
     if (!FHasSnapshot)
       return;
     QByteArray current = Serialize();
-    LoadBytes(FSnapshot, FFileName);
-    FUndoOffered = kind == 1;
+    LoadBytes(std::exchange(FSnapshot, {}), FFileName);
     FSnapshot = std::move(current);
+    FHasSnapshot = true;
+    FUndoOffered = kind == 1;
     break;
   }
   default:
@@ -198,6 +203,12 @@ void TVnV7Project::PerformHistory(int kind) {
   }
   if (language >= 0 && language < Languages().Count() && language != Languages().ItemIndex())
     Languages().SetItemIndex(language);
+}
+
+void TVnV7Project::ForgetHistory() {
+  FSnapshot.clear();
+  FHasSnapshot = false;
+  FUndoOffered = false;
 }
 
 bool TVnV7Project::GetHistoryStatus(int kind) const {

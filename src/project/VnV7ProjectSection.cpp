@@ -63,11 +63,15 @@ void TVnV7ProjectSection::SetItemIndex(int index) {
   if (index >= count) {
     if (count == 0) {
       FItemIndex = -1;
+      if (FName == QLatin1String("language"))
+        FProject.InvalidateActiveLanguage();
       return;
     }
     index = 0;
   }
   FItemIndex = index;
+  if (FName == QLatin1String("language"))
+    FProject.InvalidateActiveLanguage();
   if (FName == QLatin1String("target")) {
     FProject.BindScannerOfCurrentTarget();
     FProject.Update(1, false);
@@ -106,6 +110,7 @@ int TVnV7ProjectSection::Delete(int index) {
     DeleteTranslations(FProject.Root(), code);
   Container().remove_child(item);
   if (isLanguage) {
+    FProject.InvalidateActiveLanguage();
     TVnV7ProjectSection &targets = FProject.Targets();
     for (int t = 0; t < targets.Count(); ++t) {
       pugi::xml_node list = targets.Item(t).child("options").child("encodings").child("output_language_list");
@@ -131,20 +136,35 @@ int TVnV7ProjectSection::Delete(int index) {
 }
 
 bool TVnV7ProjectSection::TargetsStale(int index) const {
+  // Targets come and go only with the structure counter: one comparison
+  // answers for every cell of the grid.
+  if (FTargetsAt == FProject.StructureCounter())
+    return false;
   const pugi::xml_node container = Container();
   if (!container || container != FSeenContainer || int(FTargets.size()) != Count())
     return true;
   return index >= 0 && index < int(FTargets.size()) && FTargets[index]->Element() != Item(index);
 }
 
-TVnV7ProjectTarget &TVnV7ProjectSection::GetTarget(int index) {
+void TVnV7ProjectSection::EnsureTargets() {
   VnAssert(FAllTargets != nullptr, "TVnCustomProjectSection.GetTarget invalid request");
-  if (TargetsStale(index))
+  if (TargetsStale(-1))
     Reload();
+  FTargetsAt = FProject.StructureCounter();
+}
+
+TVnV7ProjectTarget &TVnV7ProjectSection::GetTarget(int index) {
+  EnsureTargets();
   if (index == -1)
     return *FAllTargets;
   VnAssert(index >= 0 && index < int(FTargets.size()), "TVnV7ProjectSection.GetTarget: no such target");
   return *FTargets[index];
+}
+
+TVnV7ProjectTarget &TVnV7ProjectSection::GetCurrentTarget() {
+  EnsureTargets();
+  const bool valid = FItemIndex >= 0 && FItemIndex < int(FTargets.size());
+  return valid ? *FTargets[FItemIndex] : *FAllTargets;
 }
 
 int TVnV7ProjectSection::TargetOfRow(int row, int *localRow) {
@@ -169,14 +189,14 @@ void TVnV7ProjectSection::Reload() {
   }
   FTargets = std::move(targets);
   FSeenContainer = container;
-  for (auto &target : FTargets)
-    target->Recount();
-  FAllTargets->Recount();
+  FTargetsAt = FProject.StructureCounter();
+  FAllTargets->Recount(); // the targets it spans may have changed
 }
 
 void TVnV7ProjectSection::DropTargets() {
   FTargets.clear();
   FSeenContainer = pugi::xml_node();
+  FTargetsAt = 0;
   if (FAllTargets)
     FAllTargets->Recount();
 }

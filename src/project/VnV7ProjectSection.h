@@ -42,6 +42,8 @@ public:
   /// The rows of target `index`; -1 gives the all-targets view. Only for the
   /// target section.
   TVnV7ProjectTarget &GetTarget(int index);
+  /// The view of the current target; the all-targets view when none is current.
+  TVnV7ProjectTarget &GetCurrentTarget();
   /// Which target holds a row of the all-targets view, and the row within it.
   int TargetOfRow(int row, int *localRow);
   /// Re-reads the target objects from the document and recounts their rows.
@@ -51,6 +53,7 @@ public:
 
 private:
   bool TargetsStale(int index) const;
+  void EnsureTargets();
 
   TVnV7Project &FProject;
   QString FName;
@@ -61,4 +64,5 @@ private:
   std::vector<std::unique_ptr<TVnV7ProjectTarget>> FTargets;
   std::unique_ptr<TVnV7ProjectTarget> FAllTargets;
   pugi::xml_node FSeenContainer;
+  quint64 FTargetsAt = 0; // structure counter the target views were read at
 };

@@ -17,13 +17,6 @@ void AppendElements(pugi::xml_node list, std::vector<pugi::xml_node> &rows) {
       rows.push_back(child);
 }
 
-int CountElements(pugi::xml_node list) {
-  int count = 0;
-  for (pugi::xml_node child = list.first_child(); child; child = child.next_sibling())
-    count += child.type() == pugi::node_element;
-  return count;
-}
-
 // Native texts and translations are stored between double quotes.
 QString Unquote(const QString &stored) {
   return stored.size() < 2 ? QString() : stored.mid(1, stored.size() - 2);
@@ -36,11 +29,11 @@ TVnV7ProjectTarget::TVnV7ProjectTarget(TVnV7Project &project, pugi::xml_node ele
 
 void TVnV7ProjectTarget::SetCaching(bool on) {
   FCaching = on;
-  FCachedLanguage = on ? FProject.GetActiveLanguage() : QString();
+  FCachedLanguageId = on ? FProject.ActiveLanguageId() : std::string();
 }
 
-QString TVnV7ProjectTarget::LanguageCode() {
-  return FCaching ? FCachedLanguage : FProject.GetActiveLanguage();
+const std::string &TVnV7ProjectTarget::LanguageId() {
+  return FCaching ? FCachedLanguageId : FProject.ActiveLanguageId();
 }
 
 void TVnV7ProjectTarget::Recount() { FIndexed = false; }
@@ -50,7 +43,6 @@ void TVnV7ProjectTarget::EnsureIndexed() {
     return;
   FStringRows.clear();
   FCustomRows.clear();
-  FCustomCount = 0;
   FRowStarts.clear();
   if (IsAllTargets())
     IndexAllTargets();
@@ -63,16 +55,9 @@ void TVnV7ProjectTarget::EnsureIndexed() {
 void TVnV7ProjectTarget::IndexTarget() {
   if (!VnXmlParseAttributeBool(VnXmlAttr(FElement, "enabled")).value_or(true))
     return; // a disabled target shows no rows
-  VnXmlEnsureChild(FElement, "stringdata");
-  // The first child holds the scanner options and is never a row list.
-  for (pugi::xml_node list = FElement.first_child().next_sibling(); list; list = list.next_sibling()) {
-    if (list.type() != pugi::node_element)
-      continue;
-    if (qstrcmp(list.name(), "stringdata") == 0)
-      AppendElements(list, FStringRows);
-    else
-      FCustomCount += CountElements(list);
-  }
+  // String rows first, then the scanner's custom data; other children of the
+  // target (its options among them) hold no rows.
+  AppendElements(VnXmlEnsureChild(FElement, "stringdata"), FStringRows);
   AppendElements(FElement.child("customdata"), FCustomRows);
 }
 
@@ -91,7 +76,7 @@ int TVnV7ProjectTarget::RowCount(bool stringRowsOnly) {
   EnsureIndexed();
   if (IsAllTargets())
     return FRowStarts.empty() ? 0 : FRowStarts.back();
-  return int(FStringRows.size()) + (stringRowsOnly ? 0 : FCustomCount);
+  return int(FStringRows.size() + (stringRowsOnly ? 0 : FCustomRows.size()));
 }
 
 int TVnV7ProjectTarget::TargetOfRow(int row, int *localRow) {
@@ -123,41 +108,43 @@ pugi::xml_node TVnV7ProjectTarget::GetRowXml(int row) {
 }
 
 QString TVnV7ProjectTarget::GetRowValue(int row, int field) {
-  const QString failure =
-      QStringLiteral("An error occured when reading string at row %1 col %2").arg(row).arg(field);
   try {
-    pugi::xml_node element = GetRowXml(row);
-    if (!element)
-      return failure;
-    if (const char *attr = VnRowAttributeOf(field))
-      return VnXmlAttr(element, attr);
-    if (field == rfNative)
-      return Unquote(VnXmlText(element.child("native")));
-    if (field >= rfLanguage) {
-      const QString code = FProject.GetLanguage(field - rfLanguage);
-      return code.isEmpty() ? QString() : Unquote(VnXmlText(VnFindTranslation(element, code)));
-    }
-    pugi::xml_node lang = VnFindTranslation(element, LanguageCode());
-    if (!lang)
-      return {};
-    switch (field) {
-    case rfTranslation: {
-      const QString stored = VnXmlText(lang);
-      return stored.size() <= 2 ? VnXmlAttr(lang, "test") : Unquote(stored);
-    }
-    case rfTransStatus: {
-      const QString status = VnXmlAttr(lang, "status");
-      if (status.isEmpty() && VnXmlText(lang).size() <= 2 && !VnXmlAttr(lang, "test").isEmpty())
-        return QStringLiteral("auto");
-      return status;
-    }
-    default: {
-      const char *attr = VnTranslationAttributeOf(field);
-      return attr ? VnXmlAttr(lang, attr) : failure;
-    }
+    if (pugi::xml_node element = GetRowXml(row)) {
+      if (auto value = ReadField(element, field))
+        return *value;
     }
   } catch (const EVnError &) {
-    return failure;
+  }
+  return QStringLiteral("An error occured when reading string at row %1 col %2").arg(row).arg(field);
+}
+
+std::optional<QString> TVnV7ProjectTarget::ReadField(pugi::xml_node element, int field) {
+  if (const char *attr = VnRowAttributeOf(field))
+    return VnXmlAttr(element, attr);
+  if (field == rfNative)
+    return Unquote(VnXmlText(element.child("native")));
+  if (field >= rfLanguage) {
+    const QString code = FProject.GetLanguage(field - rfLanguage);
+    return code.isEmpty() ? QString() : Unquote(VnXmlText(VnFindTranslation(element, VnXmlEscapeAttribute(code))));
+  }
+  pugi::xml_node lang = VnFindTranslation(element, LanguageId());
+  if (!lang)
+    return QString();
+  switch (field) {
+  case rfTranslation: {
+    const QString stored = VnXmlText(lang);
+    return stored.size() <= 2 ? VnXmlAttr(lang, "test") : Unquote(stored);
+  }
+  case rfTransStatus: {
+    const QString status = VnXmlAttr(lang, "status");
+    if (status.isEmpty() && VnXmlText(lang).size() <= 2 && !VnXmlAttr(lang, "test").isEmpty())
+      return QStringLiteral("auto");
+    return status;
+  }
+  default:
+    if (const char *attr = VnTranslationAttributeOf(field))
+      return VnXmlAttr(lang, attr);
+    return std::nullopt;
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <pugixml.hpp>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 class TVnV7Project;
@@ -28,7 +30,8 @@ public:
   /// Rows of `stringdata` (true), or of all row lists (false). A disabled
   /// target has no rows.
   int RowCount(bool stringRowsOnly);
-  /// Forgets the counts and indexes; they are rebuilt on the next use.
+  /// Forgets the counts and indexes; they are rebuilt on the next use. They
+  /// are also rebuilt whenever the project's structure counter moved.
   void Recount();
   /// The element of a row of this view; null when there is none.
   pugi::xml_node GetRowXml(int row);
@@ -41,23 +44,24 @@ public:
   /// The first row whose name equals `text` (or begins with it); -1 when none.
   int FindRow(const QString &text, bool prefix);
 
-  /// The language translation fields refer to.
-  QString LanguageCode();
+  /// The language translation fields refer to, as stored in "lang" ids.
+  const std::string &LanguageId();
 
 private:
   void EnsureIndexed();
   void IndexTarget();
   void IndexAllTargets();
+  /// A field of a row element; nothing for a field number that does not exist.
+  std::optional<QString> ReadField(pugi::xml_node element, int field);
 
   TVnV7Project &FProject;
   pugi::xml_node FElement;
   bool FCaching = false;
-  QString FCachedLanguage;
+  std::string FCachedLanguageId;
 
   quint64 FIndexedAt = 0;     // structure counter the indexes were built at
   bool FIndexed = false;
   std::vector<pugi::xml_node> FStringRows;
   std::vector<pugi::xml_node> FCustomRows;
-  int FCustomCount = 0;       // rows of every list but stringdata
   std::vector<int> FRowStarts; // all-targets view: first row of each target
 };

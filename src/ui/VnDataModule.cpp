@@ -10,6 +10,7 @@
 #include "core/VnMessages.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>

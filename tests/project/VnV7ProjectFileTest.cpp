@@ -159,9 +159,11 @@ TEST_F(VnV7ProjectFiles, ExchangePackagesAreExtractedBesideTheArchive) {
   EXPECT_EQ(project.Targets().Count(), 3);
   EXPECT_EQ(VnTestReadBytes(Path(QStringLiteral("notes/readme.txt"))), QByteArray("hi"));
 
-  const QString hostile = WritePackage(QStringLiteral("evil.v7x"), {{"../escaped.v7p", kVnSampleProject}});
+  const QString hostile = WritePackage(QStringLiteral("evil.v7x"),
+                                       {{"first.v7p", kVnSampleProject}, {"../escaped.v7p", kVnSampleProject}});
   EXPECT_THROW(project.Open(hostile), EVnError);
   EXPECT_FALSE(QFileInfo::exists(QFileInfo(FDir.path()).dir().filePath(QStringLiteral("escaped.v7p"))));
+  EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("first.v7p")))) << "nothing is written from a refused package";
   EXPECT_EQ(project.FileName(), Path(QStringLiteral("job.v7p")));
 }
 

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 namespace {
 
 class VnV7ProjectModel : public ::testing::Test, public TVnProjectListener {
@@ -239,8 +242,12 @@ TEST_F(VnV7ProjectModel, UndoAndRedoExchangeTheSnapshot) {
   FProject.PerformHistory(4);
   EXPECT_TRUE(FProject.GetHistoryStatus(0));
   FProject.SetRowValue(0, rfTranslation, QStringLiteral("Auf"));
+  FProject.Languages().SetItemIndex(1);
 
   FProject.PerformHistory(0);
+  EXPECT_TRUE(FProject.Modified()); // undo does not touch the modified flag
+  EXPECT_EQ(FProject.Languages().ItemIndex(), 1) << "the language chosen before undo stays";
+  FProject.Languages().SetItemIndex(0);
   FProject.Targets().SetItemIndex(0);
   EXPECT_EQ(FProject.GetRowValue(0, rfTranslation), QStringLiteral("Öffnen"));
   EXPECT_TRUE(FProject.GetHistoryStatus(1));
@@ -254,6 +261,116 @@ TEST_F(VnV7ProjectModel, UndoAndRedoExchangeTheSnapshot) {
   EXPECT_NO_THROW(FProject.PerformHistory(2));
   EXPECT_THROW(FProject.PerformHistory(7), EVnError);
   EXPECT_THROW(FProject.GetHistoryStatus(2), EVnError);
+
+  // A snapshot belongs to its document: another document cannot be undone into it.
+  VnLoadProjectText(FProject, "<xml><targets/></xml>");
+  EXPECT_FALSE(FProject.GetHistoryStatus(0));
+  EXPECT_FALSE(FProject.GetHistoryStatus(1));
+  FProject.PerformHistory(4);
+  FProject.Clear();
+  EXPECT_FALSE(FProject.GetHistoryStatus(0));
+}
+
+TEST_F(VnV7ProjectModel, RowIndexesFollowStructureChangesWithoutAnUpdate) {
+  const struct {
+    const char *what;
+    std::function<void(TVnV7Project &)> change;
+    int target, rows;
+  } cases[] = {
+      {"removed rows, views silent", [](TVnV7Project &p) {
+         p.BeginUpdate();
+         p.RemoveRemovedRows();
+       }, 0, 3},
+      {"target disabled", [](TVnV7Project &p) {
+         TVnTargetInfo info = p.GetTargetInfo(0);
+         info.Enabled = false;
+         p.BeginUpdate();
+         p.SetTargetInfo(0, info);
+       }, 0, 0},
+      {"row deleted in the document", [](TVnV7Project &p) {
+         pugi::xml_node rows = p.Targets().Item(2).child("stringdata");
+         rows.remove_child(rows.first_child());
+         p.StructureChanged();
+       }, 2, 1},
+  };
+  for (const auto &c : cases) {
+    TVnV7Project project;
+    VnLoadProjectText(project, kVnSampleProject);
+    project.Targets().SetItemIndex(c.target);
+    ASSERT_GT(project.RowCountAll(), 0);
+    project.GetRowValue(project.RowCountAll() - 1, rfName); // the index is built
+    c.change(project);
+    EXPECT_EQ(project.RowCountAll(), c.rows) << c.what;
+    for (int row = 0; row < c.rows; ++row)
+      EXPECT_FALSE(project.GetRowValue(row, rfName).startsWith(QStringLiteral("An error"))) << c.what;
+  }
+}
+
+TEST(VnV7ProjectRows, RowListsAreFoundByName) {
+  TVnV7Project project;
+  VnLoadProjectText(project, "<xml><targets>"
+                             "<target><stringdata><row name=\"s\"/></stringdata><options/></target>"
+                             "<target><stringdata><row name=\"a\"/></stringdata><bookmarks><b/><b/></bookmarks>"
+                             "<customdata><row name=\"c\"/></customdata></target>"
+                             "</targets><languages><language>de</language></languages></xml>");
+  EXPECT_EQ(project.RowCountAll(), 1);
+  EXPECT_EQ(project.GetRowValue(0, rfName), QStringLiteral("s"));
+  project.Targets().SetItemIndex(1);
+  EXPECT_EQ(project.RowCountAll(), 2);
+  EXPECT_EQ(project.GetRowValue(1, rfName), QStringLiteral("c"));
+}
+
+TEST(VnV7ProjectRows, TranslationsNeedAnActiveLanguage) {
+  TVnV7Project project;
+  VnLoadProjectText(project, "<xml><targets><target><options/><stringdata><row name=\"r\"/></stringdata></target>"
+                             "</targets></xml>");
+  EXPECT_THROW(project.SetRowValue(0, rfTranslation, QStringLiteral("x")), EVnError);
+  EXPECT_FALSE(project.Targets().Item(0).child("stringdata").child("row").child("lang"));
+  project.SetRowValue(0, rfRowComment, QStringLiteral("row fields need none"));
+  EXPECT_EQ(project.GetRowValue(0, rfRowComment), QStringLiteral("row fields need none"));
+}
+
+// A scanner that cannot be bound, as when its plug-in is missing.
+class TFailingBindProject : public TVnV7Project {
+protected:
+  void BindScannerOfCurrentTarget() override { throw EVnError(QStringLiteral("no scanner")); }
+};
+
+TEST(VnV7ProjectRows, AnErrorDuringLoadingDoesNotLeaveTheProjectUpdating) {
+  TFailingBindProject project;
+  EXPECT_THROW(VnLoadProjectText(project, kVnSampleProject), EVnError);
+  EXPECT_FALSE(project.Updating());
+  int changes = 0;
+  project.OnChanged = [&](TVnCustomProject &) { ++changes; };
+  project.SetModified(true);
+  EXPECT_EQ(changes, 1);
+}
+
+TEST_F(VnV7ProjectModel, AListenerMayRemoveAnotherWhileHearingTheNews) {
+  struct TRemover : TVnProjectListener {
+    TVnV7Project *Project = nullptr;
+    TVnProjectListener *Victim = nullptr;
+    int Heard = 0;
+    void ProjectUpdated(int) override {
+      ++Heard;
+      Project->RemoveListener(Victim);
+    }
+  };
+  struct TCounter : TVnProjectListener {
+    int Heard = 0;
+    void ProjectUpdated(int) override { ++Heard; }
+  };
+  auto victim = std::make_unique<TCounter>();
+  TRemover remover;
+  remover.Project = &FProject;
+  remover.Victim = victim.get();
+  FProject.AddListener(&remover);
+  FProject.AddListener(victim.get());
+  FProject.Update(0, false);
+  victim.reset(); // gone, as a closed view would be
+  FProject.Update(0, false);
+  EXPECT_EQ(remover.Heard, 2);
+  FProject.RemoveListener(&remover);
 }
 
 } // namespace
