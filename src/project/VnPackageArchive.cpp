@@ -1,6 +1,7 @@
 #include "project/VnPackageArchive.h"
 
 #include "core/VnError.h"
+#include "core/VnMessages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,6 +77,27 @@ QStringList CheckedNames(zip_t *zip, const QString &archive) {
   return names;
 }
 
+enum class TVnExtractChoice { Overwrite, KeepExisting, Cancel };
+
+// Files of the package that already lie beside it are the user's: they are
+// replaced only when the user agrees.
+TVnExtractChoice AskAboutExistingFiles(const QDir &folder, const QStringList &names, const QString &archive) {
+  QStringList existing;
+  for (const QString &name : names)
+    if (!name.endsWith(QLatin1Char('/')) && QFileInfo::exists(folder.filePath(name)))
+      existing.append(folder.filePath(name));
+  if (existing.isEmpty())
+    return TVnExtractChoice::Overwrite;
+  const TVnMsgButton answer = VnMessageDlg(
+      QStringLiteral("The exchange package \"%1\" holds files that already exist:\n\n%2\n\n"
+                     "Replace them with the files of the package? Answer No to keep your files.")
+          .arg(archive, existing.join(QLatin1Char('\n'))),
+      TVnMsgType::Confirmation, TVnMsgButton::Yes | TVnMsgButton::No | TVnMsgButton::Cancel);
+  if (answer == TVnMsgButton::Yes)
+    return TVnExtractChoice::Overwrite;
+  return answer == TVnMsgButton::No ? TVnExtractChoice::KeepExisting : TVnExtractChoice::Cancel;
+}
+
 } // namespace
 
 QString VnExtractPackage(const QString &archive) {
@@ -90,6 +112,9 @@ QString VnExtractPackage(const QString &archive) {
   }
   const QDir folder = QFileInfo(archive).absoluteDir();
   const QStringList names = CheckedNames(zip.get(), archive);
+  const TVnExtractChoice choice = AskAboutExistingFiles(folder, names, archive);
+  if (choice == TVnExtractChoice::Cancel)
+    return {};
   QString first;
   for (qsizetype i = 0; i < names.size(); ++i) {
     const QString path = folder.filePath(names[i]);
@@ -97,10 +122,12 @@ QString VnExtractPackage(const QString &archive) {
       folder.mkpath(names[i]);
       continue;
     }
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    ExtractEntry(zip.get(), zip_uint64_t(i), path, archive);
     if (first.isEmpty())
       first = path;
+    if (choice == TVnExtractChoice::KeepExisting && QFileInfo::exists(path))
+      continue;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    ExtractEntry(zip.get(), zip_uint64_t(i), path, archive);
   }
   if (first.isEmpty())
     Fail(archive, QStringLiteral("the package holds no project"));

@@ -68,7 +68,8 @@ public:
   // Files.
   /// Opens a project file or an exchange package. On failure the project is
   /// left as it was and the error names the file. False when the user
-  /// cancelled the save question of the open project.
+  /// cancelled (the save question of the open project, or the extraction of
+  /// a package over existing files).
   bool Open(const QString &path);
   void LoadFromStream(QIODevice &stream);
   void SaveToStream(QIODevice &stream);

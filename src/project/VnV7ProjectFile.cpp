@@ -99,8 +99,11 @@ void TVnV7Project::SaveToStream(QIODevice &stream) {
 
 bool TVnV7Project::Open(const QString &path) {
   QString fileName = QFileInfo(path).absoluteFilePath();
-  if (fileName.endsWith(QLatin1String(".v7x"), Qt::CaseInsensitive))
+  if (fileName.endsWith(QLatin1String(".v7x"), Qt::CaseInsensitive)) {
     fileName = VnExtractPackage(fileName);
+    if (fileName.isEmpty())
+      return false; // the user kept the files and cancelled
+  }
 
   // Read and parse before anything changes: a failed open leaves the project as it was.
   Progress().SetStatus(QStringLiteral("Loading from file..."), 0);

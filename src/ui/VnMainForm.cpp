@@ -2,6 +2,7 @@
 
 #include "ui/VnCommandCatalogue.h"
 #include "ui/VnDataModule.h"
+#include "ui/VnHelp.h"
 #include "ui/VnRowsPreviewModel.h"
 #include "ui/VnStartupForm.h"
 #include "ui/VnWindowGeometry.h"
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -26,6 +28,8 @@
 #include <QTableView>
 #include <QTextBrowser>
 #include <QToolBar>
+
+#include <functional>
 
 namespace {
 
@@ -145,6 +149,16 @@ void TMainForm::CreateStatusBar() {
 void TMainForm::ConnectCommands() {
   TVnCommandList &commands = FData.Commands();
   connect(commands.Action(QStringLiteral("aFileExit")), &QAction::triggered, this, &QWidget::close);
+  const std::pair<const char *, std::function<void()>> help[] = {
+      {"aHelpContents", [this] { VnShowHelp(0, this); }},
+      {"aHelpIndex", [this] { VnShowHelp(0, this); }},
+      {"aHelpAbout", [this] { ShowAbout(); }},
+  };
+  for (const auto &[name, handler] : help) {
+    QAction *action = commands.Action(QLatin1String(name));
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, this, handler);
+  }
   QAction *viewLog = commands.Action(QStringLiteral("aViewLog"));
   viewLog->setEnabled(true);
   connect(viewLog, &QAction::toggled, this, [this](bool on) {
@@ -240,6 +254,10 @@ void TMainForm::RefreshWindow() {
   if (FStartup)
     FStartup->setVisible(!project.Opened());
   ChoosePage();
+  FData.Commands().Action(QStringLiteral("aProjectBuildAllActLang"))
+      ->setText(QStringLiteral("Build all targets for: \"%1\"").arg(project.GetActiveLanguage()));
+  if (!project.Opened())
+    FLog->clear();
   RefreshStatusBar();
 }
 
@@ -252,6 +270,12 @@ void TMainForm::RefreshStatusBar() {
   // Without targets the status bar is one empty panel.
   for (QWidget *panel : std::initializer_list<QWidget *>{FModifiedPanel, FProgressPanel, FProgressBar})
     panel->setVisible(hasTargets);
+}
+
+void TMainForm::ShowAbout() {
+  QMessageBox::about(this, QStringLiteral("About %1").arg(VnProgramName()),
+                     QStringLiteral("<h3>%1</h3><p>Version %2</p><p>A desktop tool for localising software.</p>")
+                         .arg(VnProgramName(), VnProgramVersion()));
 }
 
 void TMainForm::showEvent(QShowEvent *event) {

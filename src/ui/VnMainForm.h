@@ -52,6 +52,7 @@ private:
   void ChoosePage();
   void OpenFromCommandLine();
   void ShowStartupForm();
+  void ShowAbout();
 
   TVnDataModule &FData; // not owned
   QStringList FArguments;

@@ -167,6 +167,47 @@ TEST_F(VnV7ProjectFiles, ExchangePackagesAreExtractedBesideTheArchive) {
   EXPECT_EQ(project.FileName(), Path(QStringLiteral("job.v7p")));
 }
 
+TEST_F(VnV7ProjectFiles, ExtractingOverExistingFilesNeedsTheUsersConsent) {
+  const QString package = WritePackage(QStringLiteral("job.v7x"), {{"job.v7p", kVnSampleProject}});
+  const QByteArray mine = "<xml><targets/></xml>";
+  const struct {
+    TVnMsgButton answer;
+    bool opened;
+    bool replaced;
+  } cases[] = {{TVnMsgButton::Cancel, false, false}, {TVnMsgButton::No, true, false}, {TVnMsgButton::Yes, true, true}};
+  for (const auto &c : cases) {
+    ASSERT_TRUE(VnTestWriteBytes(Path(QStringLiteral("job.v7p")), mine));
+    TVnV7Project project;
+    FMessages.Answer(c.answer);
+    EXPECT_EQ(project.Open(package), c.opened) << VnButtonCaption(c.answer).toStdString();
+    EXPECT_EQ(VnTestReadBytes(Path(QStringLiteral("job.v7p"))) != mine, c.replaced);
+    EXPECT_TRUE(FMessages.Shown().last().Text.contains(Path(QStringLiteral("job.v7p"))));
+  }
+  const QString empty = WritePackage(QStringLiteral("empty.v7x"), {});
+  TVnV7Project project;
+  EXPECT_THROW(project.Open(empty), EVnError);
+}
+
+TEST_F(VnV7ProjectFiles, AFullDiskKeepsTheOldFileAndTheModifiedFlag) {
+  TVnV7Project project;
+  const QString path = WriteSample(QStringLiteral("p.v7p"));
+  ASSERT_TRUE(project.Open(path));
+  project.SetRowValue(0, rfTranslation, QStringLiteral("Auf"));
+  {
+    TVnFileSizeLimit full(1024);
+    project.Save();
+  }
+  EXPECT_TRUE(project.Modified());
+  EXPECT_EQ(VnTestReadBytes(path), QByteArray(kVnSampleProject));
+  ASSERT_FALSE(FMessages.Shown().isEmpty());
+  EXPECT_TRUE(FMessages.Shown().last().Text.startsWith(QStringLiteral("File %1 could not be saved.").arg(path)));
+
+  // Saved as its own backup name: no backup step copies the file onto itself.
+  project.SaveAs(Path(QStringLiteral("p.~v7p")));
+  EXPECT_FALSE(project.Modified());
+  EXPECT_TRUE(VnTestReadBytes(Path(QStringLiteral("p.~v7p"))).contains("&quot;Auf&quot;"));
+}
+
 TEST_F(VnV7ProjectFiles, TargetFileNamesAreMadeAbsoluteAgainstTheProject) {
   TVnV7Project project;
   ASSERT_TRUE(project.Open(WriteSample(QStringLiteral("p.v7p"))));

@@ -84,3 +84,27 @@ TEST_F(VnMainFormWindow, ClosingTheWindowRunsCloseAndHonoursCancel) {
 }
 
 } // namespace
+
+#include "ui/VnRowsPreviewModel.h"
+
+#include "core/VnFolders.h"
+
+#include <QAbstractItemModelTester>
+
+namespace {
+
+TEST_F(VnMainFormWindow, TheRowsModelPassesTheModelChecks) {
+  TVnDataModule &data = Start();
+  TVnRowsPreviewModel model(data.Project());
+  QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  ASSERT_TRUE(data.OpenProject(VnSharedDataFolder() + QStringLiteral("demo/Sample Editor.v7p")));
+  model.Reload();
+  EXPECT_EQ(model.rowCount(), 22);
+  EXPECT_EQ(model.data(model.index(1, 1), Qt::DisplayRole).toString(), QStringLiteral("&New\u2192Ctrl+N"));
+  EXPECT_EQ(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Translation (de)"));
+  data.Project().Targets().SetItemIndex(-1);
+  model.Reload();
+  EXPECT_EQ(model.rowCount(), 30);
+}
+
+} // namespace
