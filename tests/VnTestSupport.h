@@ -2,9 +2,18 @@
 
 // Small helpers shared by the test programs.
 
+#include "core/VnXml.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+
+/// Parses inline XML the way the program reads its files.
+inline pugi::xml_document VnTestParse(const char *xml) {
+  pugi::xml_document doc;
+  VnXmlLoad(doc, QByteArray(xml), QStringLiteral("test.xml"));
+  return doc;
+}
 
 /// Path of a fixture file under tests/data.
 inline QString VnTestData(const QString &name) {

@@ -15,22 +15,28 @@ namespace {
 
 } // namespace
 
-QByteArray VnReadFile(const QString &fileName, const std::function<void(int percent)> &onPercent) {
+QByteArray VnReadDevice(QIODevice &device, const std::function<void(int percent)> &onPercent) {
   constexpr qint64 chunk = 4 << 20;
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly))
-    Fail("read", fileName, file.errorString());
-  const qint64 size = file.size();
+  const qint64 size = device.size();
   QByteArray bytes;
-  bytes.reserve(qsizetype(size));
-  while (!file.atEnd()) {
-    const QByteArray part = file.read(chunk);
+  if (size > 0)
+    bytes.reserve(qsizetype(size));
+  while (!device.atEnd()) {
+    const QByteArray part = device.read(chunk);
     if (part.isEmpty())
       break;
     bytes += part;
     if (onPercent && size > 0)
       onPercent(int(bytes.size() * 100 / size));
   }
+  return bytes;
+}
+
+QByteArray VnReadFile(const QString &fileName, const std::function<void(int percent)> &onPercent) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly))
+    Fail("read", fileName, file.errorString());
+  QByteArray bytes = VnReadDevice(file, onPercent);
   if (file.error() != QFileDevice::NoError)
     Fail("read", fileName, file.errorString());
   return bytes;

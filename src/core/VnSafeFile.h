@@ -9,9 +9,15 @@
 
 #include <functional>
 
+class QIODevice;
+
 /// The whole content of a file; throws EVnError naming the file. A large file
 /// is read in chunks, and `onPercent` (when given) hears the share read so far.
 QByteArray VnReadFile(const QString &fileName, const std::function<void(int percent)> &onPercent = {});
+
+/// The rest of a device's content, read in chunks; `onPercent` (when given)
+/// hears the share of the device's size read so far.
+QByteArray VnReadDevice(QIODevice &device, const std::function<void(int percent)> &onPercent = {});
 
 /// Replaces the file with `bytes` atomically (the old content stays until the
 /// new one is committed); throws EVnError naming the file.

@@ -16,29 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-constexpr qint64 kReadChunk = 1 << 20;
-
-// Reads a whole stream, reporting the share read so far.
-QByteArray ReadReporting(QIODevice &stream, TVnProgress &progress) {
-  const qint64 size = stream.size();
-  QByteArray bytes;
-  if (size > 0)
-    bytes.reserve(qsizetype(size));
-  while (!stream.atEnd()) {
-    const QByteArray chunk = stream.read(kReadChunk);
-    if (chunk.isEmpty())
-      break;
-    bytes += chunk;
-    if (size > 0)
-      progress.SetPercent(int(bytes.size() * 100 / size));
-  }
-  return bytes;
-}
-
-} // namespace
-
 QString VnProjectBackupName(const QString &fileName) {
   const QFileInfo info(fileName);
   return info.dir().filePath(info.completeBaseName() + QStringLiteral(".~v7p"));
@@ -62,7 +39,8 @@ void TVnV7Project::InstallDocument(pugi::xml_document &&parsed) {
 
 void TVnV7Project::LoadFromStream(QIODevice &stream) {
   Progress().SetStatus(QStringLiteral("Loading from file..."), 0);
-  LoadBytes(ReadReporting(stream, Progress()), FFileName.isEmpty() ? QStringLiteral("stream") : FFileName);
+  const QByteArray bytes = VnReadDevice(stream, [this](int percent) { Progress().SetPercent(percent); });
+  LoadBytes(bytes, FFileName.isEmpty() ? QStringLiteral("stream") : FFileName);
 }
 
 void TVnV7Project::SelectAfterLoad() {

@@ -2,15 +2,11 @@
 
 #include "core/VnXml.h"
 
+#include "VnTestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-pugi::xml_document Parse(const char *xml) {
-  pugi::xml_document doc;
-  VnXmlLoad(doc, QByteArray(xml), QStringLiteral("test"));
-  return doc;
-}
 
 TEST(VnConfigValues, ElementBooleanFallsBackToTheKeysDefault) {
   const struct {
@@ -21,14 +17,14 @@ TEST(VnConfigValues, ElementBooleanFallsBackToTheKeysDefault) {
       {"1", true, false},    {"", true, false},        {"0", true, false},   {"?", true, false},
   };
   for (const auto &c : cases) {
-    auto doc = Parse((std::string("<s><k>") + c.text + "</k></s>").c_str());
+    auto doc = VnTestParse((std::string("<s><k>") + c.text + "</k></s>").c_str());
     EXPECT_EQ(VnConfigGetElementBool(doc.child("s"), "k", true), c.withDefaultTrue) << c.text;
     EXPECT_EQ(VnConfigGetElementBool(doc.child("s"), "k", false), c.withDefaultFalse) << c.text;
   }
 }
 
 TEST(VnConfigValues, ReadingAnAbsentElementCreatesItEmpty) {
-  auto doc = Parse("<s/>");
+  auto doc = VnTestParse("<s/>");
   pugi::xml_node s = doc.child("s");
   EXPECT_EQ(VnConfigGetElementInt(s, "count", 7), 7);
   EXPECT_TRUE(VnConfigGetElementBool(s, "flag", true));
@@ -44,7 +40,7 @@ TEST(VnConfigValues, ReadingAnAbsentElementCreatesItEmpty) {
 }
 
 TEST(VnConfigValues, AttributeEncodings) {
-  auto doc = Parse("<s i=\"12\" bad=\"1x\" b1=\"TRUE\" b2=\"-1\" b3=\"0\" b4=\"perhaps\"/>");
+  auto doc = VnTestParse("<s i=\"12\" bad=\"1x\" b1=\"TRUE\" b2=\"-1\" b3=\"0\" b4=\"perhaps\"/>");
   pugi::xml_node s = doc.child("s");
   EXPECT_EQ(VnConfigGetAttrInt(s, "i", 5), 12);
   EXPECT_EQ(VnConfigGetAttrInt(s, "bad", 5), 5);
@@ -66,7 +62,7 @@ TEST(VnConfigValues, AttributeEncodings) {
 }
 
 TEST(VnConfigValues, StringListsJoinWithCrLf) {
-  auto doc = Parse("<s><lf>one\ntwo</lf></s>");
+  auto doc = VnTestParse("<s><lf>one\ntwo</lf></s>");
   pugi::xml_node s = doc.child("s");
   const QStringList items{QStringLiteral("find <this>"), QString(), QStringLiteral("and \"that\"")};
   VnConfigSetStringList(s, "items", items);
@@ -80,7 +76,7 @@ TEST(VnConfigValues, StringListsJoinWithCrLf) {
 }
 
 TEST(VnConfigValues, FontsRoundTripAndFillMissingMembers) {
-  auto doc = Parse("<s><partial><font><Size>9</Size><Bold>True</Bold></font></partial></s>");
+  auto doc = VnTestParse("<s><partial><font><Size>9</Size><Bold>True</Bold></font></partial></s>");
   pugi::xml_node s = doc.child("s");
   EXPECT_FALSE(VnConfigGetFont(s).has_value());
 

@@ -1,16 +1,12 @@
 #include "core/VnXml.h"
 
+#include "VnTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 
 namespace {
-
-pugi::xml_document Parse(const char *xml) {
-  pugi::xml_document doc;
-  VnXmlLoad(doc, QByteArray(xml), QStringLiteral("test.xml"));
-  return doc;
-}
 
 TEST(VnXmlDecode, DecodesReferencesAndKeepsEverythingElse) {
   const struct {
@@ -59,7 +55,7 @@ TEST(VnXmlEscape, TextAndAttributeForms) {
 }
 
 TEST(VnXmlLoad, KeepsTextsAndAttributesAsStored) {
-  auto doc = Parse("<r a=\"&quot;x&quot;\" b='say \"hi\"'>&quot;q&quot; \"raw\"\r\nnext</r>");
+  auto doc = VnTestParse("<r a=\"&quot;x&quot;\" b='say \"hi\"'>&quot;q&quot; \"raw\"\r\nnext</r>");
   pugi::xml_node r = doc.child("r");
   EXPECT_STREQ(r.attribute("a").value(), "&quot;x&quot;");
   EXPECT_STREQ(r.attribute("b").value(), "say \"hi\"");
@@ -70,7 +66,7 @@ TEST(VnXmlLoad, KeepsTextsAndAttributesAsStored) {
 }
 
 TEST(VnXmlLoad, FailureLeavesDocumentAsItWasAndNamesTheSource) {
-  auto doc = Parse("<kept/>");
+  auto doc = VnTestParse("<kept/>");
   const QString source = QStringLiteral("/some/where/my%1file.xml"); // placeholders stay as they are
   for (const char *bad : {"", "<a><b></a>", "not xml", "<a attr=\"x></a>"}) {
     try {
@@ -101,7 +97,7 @@ TEST(VnXmlAccessors, SettersStoreEscapedAndGettersGiveTheTextBack) {
 }
 
 TEST(VnXmlAccessors, TextJoinsAllRunsAndSetTextReplacesThem) {
-  auto doc = Parse("<e>x &amp; <![CDATA[a &amp; <b>]]><!--note-->y</e>");
+  auto doc = VnTestParse("<e>x &amp; <![CDATA[a &amp; <b>]]><!--note-->y</e>");
   pugi::xml_node e = doc.child("e");
   EXPECT_EQ(VnXmlText(e), QStringLiteral("x & a &amp; <b>y"));
   VnXmlSetText(e, QStringLiteral("new"));
@@ -111,7 +107,7 @@ TEST(VnXmlAccessors, TextJoinsAllRunsAndSetTextReplacesThem) {
 }
 
 TEST(VnXmlAccessors, EnsureChildFindsTheFirstByNameOrAppends) {
-  auto doc = Parse("<r><x n=\"1\">first</x><y/><x n=\"2\">second</x></r>");
+  auto doc = VnTestParse("<r><x n=\"1\">first</x><y/><x n=\"2\">second</x></r>");
   pugi::xml_node r = doc.child("r");
   EXPECT_EQ(VnXmlText(VnXmlEnsureChild(r, "x")), QStringLiteral("first"));
   EXPECT_EQ(VnXmlText(VnXmlEnsureChildWith(r, "x", "n", u"2")), QStringLiteral("second"));
