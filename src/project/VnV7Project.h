@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/VnCustomProject.h"
+#include "project/VnProjectIntegrity.h"
 #include "project/VnV7ProjectSection.h"
 #include "project/VnV7ProjectTarget.h"
 
@@ -79,6 +80,10 @@ public:
   bool CloseQuery() override;
   bool IsEmpty() override;
 
+  /// Repairs known defects of project files and describes them in `report`;
+  /// true when nothing was found.
+  bool CheckIntegrity(QString &report, const TVnIntegrityOptions &options);
+
   // Undo and redo: one snapshot of the whole document.
   void PerformHistory(int kind) override;
   bool GetHistoryStatus(int kind) const;
@@ -110,6 +115,9 @@ private:
   friend class TVnV7ProjectSection;
   TVnV7ProjectTarget &CurrentView();
   void ForgetHistory();
+  int CheckRowQuotes();
+  int CheckOldSerbian();
+  int CheckScannerLanguages();
   /// The active language changed or may have: the cached code is read anew.
   void InvalidateActiveLanguage() { FActiveValid = false; }
   void WriteTranslationField(pugi::xml_node row, int field, const QString &text);
