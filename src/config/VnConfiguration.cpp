@@ -81,6 +81,17 @@ void TVnConfiguration::LoadConfiguration() {
   SetAsideBrokenFile(error);
 }
 
+void TVnConfiguration::LoadConfigurationReadOnly() {
+  Reset();
+  FSaveBlocked = true;
+  try {
+    if (QFileInfo::exists(FFileName) && TryParse(VnReadFile(FFileName), FFileName, nullptr))
+      return;
+  } catch (const EVnError &) {
+  }
+  TryLoadBackup();
+}
+
 QString TVnConfiguration::UsedInstead(bool fromBackup) const {
   return fromBackup ? QStringLiteral("The settings of the backup \"%1\" are used.").arg(BackupFileName())
                     : QStringLiteral("Default settings are used.");
@@ -101,7 +112,7 @@ void TVnConfiguration::SetAsideBrokenFile(const QString &error) {
 
 void TVnConfiguration::SaveConfiguration() {
   if (FSaveBlocked)
-    return; // the user was told when the file could not be read
+    return; // read only, or the user was told that the file could not be read
   QDir().mkpath(QFileInfo(FFileName).absolutePath());
   VnXmlSaveFile(FDoc, FFileName);
 }

@@ -29,6 +29,10 @@ public:
   /// used. A file that cannot be read at all is left alone and not saved over.
   /// Never throws; a half-read document is never kept.
   void LoadConfiguration();
+  /// Reads the configuration without touching any file: no backup, nothing
+  /// set aside, no message; an unreadable file gives the defaults. The store
+  /// then refuses to save. For tools that only consult the user's settings.
+  void LoadConfigurationReadOnly();
   /// Writes the whole document to the configuration file, replacing it only
   /// once the new content is on disk. Throws EVnError naming the file. Does
   /// nothing when the file existed but could not be read.

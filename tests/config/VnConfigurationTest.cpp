@@ -236,6 +236,23 @@ TEST_F(VnConfigurationFile, AKeyReadFromTheWrongSectionIsAnError) {
   EXPECT_FALSE(config.Grid().GetSectionNode().child("tips"));
 }
 
+TEST_F(VnConfigurationFile, ReadOnlyLoadingTouchesNoFile) {
+  ASSERT_TRUE(VnTestWriteBytes(FFile, "<options><dialogs><last_tip>4</last_tip></dialogs></options>"));
+  TVnConfiguration config(FFile);
+  config.LoadConfigurationReadOnly();
+  EXPECT_EQ(config.Dialogs().GetInt(TVnConfigIntKey::LastTip), 4);
+  config.Dialogs().SetInt(TVnConfigIntKey::LastTip, 9);
+  config.SaveConfiguration();
+  EXPECT_EQ(VnTestReadBytes(FFile), QByteArray("<options><dialogs><last_tip>4</last_tip></dialogs></options>"));
+  EXPECT_FALSE(QFileInfo::exists(config.BackupFileName()));
+
+  ASSERT_TRUE(VnTestWriteBytes(FFile, "<options><dial"));
+  config.LoadConfigurationReadOnly();
+  EXPECT_EQ(config.Dialogs().GetInt(TVnConfigIntKey::LastTip), -1);
+  EXPECT_FALSE(QFileInfo::exists(FFile + QStringLiteral(".broken")));
+  EXPECT_TRUE(FMessages.Shown().isEmpty());
+}
+
 TEST(VnConfigLocation, EnvironmentOverridesTheLocation) {
   const QByteArray saved = qgetenv("VANTRIA_CONFIG");
   qputenv("VANTRIA_CONFIG", "/tmp/elsewhere/settings.vno");
