@@ -6,10 +6,13 @@
 /// The shape of a generated project.
 struct TVnGeneratedProjectShape {
   int Targets = 10;
-  int RowsPerTarget = 20000;
-  QStringList Languages{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("it"), QStringLiteral("ja")};
+  int RowsPerTarget = 10000;
+  QStringList Languages{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("ru"), QStringLiteral("ja")};
 };
 
-/// A project file with the given shape: every row has a name, a native text,
-/// a status and a translation in each language. Deterministic, so runs compare.
+/// A project file in the house layout with the given shape, the same bytes
+/// for the same shape: native texts of varied length in Latin with accents,
+/// Cyrillic and CJK script, with format specifiers, hotkeys and line breaks;
+/// comments, maximum lengths, read-only rows, every row status and
+/// translation status, and test translations standing in for missing ones.
 QByteArray VnGenerateProject(const TVnGeneratedProjectShape &shape);

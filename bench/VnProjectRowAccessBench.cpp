@@ -6,7 +6,6 @@
 #include "project/VnV7Project.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -65,26 +64,5 @@ void BM_ReadCellWithManyTargets(benchmark::State &state) {
 }
 BENCHMARK(BM_ReadCellWithManyTargets)->Args({1, 0})->Args({200, 0})->Args({2000, 0})->Args({1, 1})->Args({200, 1})->Args({2000, 1});
 
-void BM_LoadProject(benchmark::State &state) {
-  QByteArray bytes = VnGenerateProject({10, int(state.range(0)) / 10, {QStringLiteral("de"), QStringLiteral("fr"),
-                                                                        QStringLiteral("it"), QStringLiteral("ja")}});
-  for (auto _ : state) {
-    TVnV7Project project;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    project.LoadFromStream(buffer);
-    benchmark::DoNotOptimize(project.RowCount());
-  }
-  state.SetBytesProcessed(state.iterations() * bytes.size());
-}
-BENCHMARK(BM_LoadProject)->Arg(200000)->Unit(benchmark::kMillisecond);
-
 } // namespace
 
-int main(int argc, char **argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -10,10 +10,14 @@
 namespace {
 
 [[noreturn]] void Fail(const char *what, const QString &fileName, const QString &reason) {
-  throw EVnError(QStringLiteral("Cannot %1 file \"%2\": %3").arg(QLatin1String(what), fileName, reason));
+  throw VnFileError(what, fileName, reason);
 }
 
 } // namespace
+
+EVnError VnFileError(const char *verb, const QString &fileName, const QString &reason) {
+  return EVnError(QStringLiteral("Cannot %1 file \"%2\": %3").arg(QLatin1String(verb), fileName, reason));
+}
 
 QByteArray VnReadDevice(QIODevice &device, const std::function<void(int percent)> &onPercent) {
   constexpr qint64 chunk = 4 << 20;

@@ -11,6 +11,11 @@
 
 class QIODevice;
 
+class EVnError;
+
+/// The error of a file operation that failed ("read", "write"), naming the file.
+EVnError VnFileError(const char *verb, const QString &fileName, const QString &reason);
+
 /// The whole content of a file; throws EVnError naming the file. A large file
 /// is read in chunks, and `onPercent` (when given) hears the share read so far.
 QByteArray VnReadFile(const QString &fileName, const std::function<void(int percent)> &onPercent = {});

@@ -3,8 +3,11 @@
 #include "core/VnSafeFile.h"
 
 #include <QChar>
+#include <QFile>
 
 #include <cstring>
+#include <new>
+#include <utility>
 
 namespace {
 
@@ -113,19 +116,65 @@ std::string Escape(QStringView text, bool attribute) {
 
 } // namespace
 
+namespace {
+
+[[noreturn]] void FailToParse(const QString &sourceName, const pugi::xml_parse_result &result) {
+  throw EVnXmlError(QStringLiteral("The file \"%1\" is not a valid XML document: %2 at offset %3.")
+                        .arg(sourceName, QString::fromUtf8(result.description()), QString::number(result.offset)));
+}
+
+/// A buffer from pugixml's allocator, so that a document can take it over.
+class TPugiBuffer {
+public:
+  explicit TPugiBuffer(std::size_t size) : FData(static_cast<char *>(pugi::get_memory_allocation_function()(size ? size : 1))) {
+    if (!FData)
+      throw std::bad_alloc();
+  }
+  ~TPugiBuffer() {
+    if (FData)
+      pugi::get_memory_deallocation_function()(FData);
+  }
+  TPugiBuffer(const TPugiBuffer &) = delete;
+  TPugiBuffer &operator=(const TPugiBuffer &) = delete;
+  char *Data() { return FData; }
+  char *Release() { return std::exchange(FData, nullptr); }
+
+private:
+  char *FData;
+};
+
+} // namespace
+
 void VnXmlLoad(pugi::xml_document &doc, const QByteArray &bytes, const QString &sourceName) {
   pugi::xml_document parsed;
   pugi::xml_parse_result result =
       parsed.load_buffer(bytes.constData(), std::size_t(bytes.size()), VnXmlParseFlags);
   if (!result)
-    throw EVnXmlError(QStringLiteral("The file \"%1\" is not a valid XML document: %2 at offset %3.")
-                          .arg(sourceName, QString::fromUtf8(result.description()),
-                               QString::number(result.offset)));
+    FailToParse(sourceName, result);
   doc = std::move(parsed);
 }
 
-void VnXmlLoadFile(pugi::xml_document &doc, const QString &fileName) {
-  VnXmlLoad(doc, VnReadFile(fileName), fileName);
+void VnXmlLoadFile(pugi::xml_document &doc, const QString &fileName, const std::function<void(int percent)> &onPercent) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly))
+    throw VnFileError("read", fileName, file.errorString());
+  const qint64 size = file.size();
+  TPugiBuffer buffer{std::size_t(size)};
+  constexpr qint64 chunk = 4 << 20;
+  qint64 done = 0;
+  while (done < size) {
+    const qint64 read = file.read(buffer.Data() + done, std::min(chunk, size - done));
+    if (read <= 0)
+      throw VnFileError("read", fileName, file.errorString());
+    done += read;
+    if (onPercent)
+      onPercent(int(done * 100 / size));
+  }
+  pugi::xml_document parsed;
+  const pugi::xml_parse_result result = parsed.load_buffer_inplace_own(buffer.Release(), std::size_t(size), VnXmlParseFlags);
+  if (!result)
+    FailToParse(fileName, result);
+  doc = std::move(parsed);
 }
 
 QString VnXmlDecode(std::string_view stored) {

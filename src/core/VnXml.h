@@ -13,6 +13,7 @@
 
 #include <pugixml.hpp>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +33,11 @@ public:
 /// Parses `bytes` into `doc`. On failure `doc` is left exactly as it was and
 /// EVnXmlError names `sourceName` and the position of the fault.
 void VnXmlLoad(pugi::xml_document &doc, const QByteArray &bytes, const QString &sourceName);
-/// Reads and parses a file; failures name the file.
-void VnXmlLoadFile(pugi::xml_document &doc, const QString &fileName);
+/// Reads and parses a file; failures name the file. The file is read into
+/// memory the document then owns and parsed in place, so a large file is held
+/// once, not twice. `onPercent` (when given) hears the share read so far.
+void VnXmlLoadFile(pugi::xml_document &doc, const QString &fileName,
+                   const std::function<void(int percent)> &onPercent = {});
 
 /// Decodes a stored text: the five named entities and numeric character references.
 QString VnXmlDecode(std::string_view stored);

@@ -11,7 +11,9 @@
 /// elements holding only text stay on one line, and elements that mix text with
 /// child elements are written without added whitespace so their content keeps
 /// every character.
-QByteArray VnXmlSerialize(const pugi::xml_document &doc);
+/// `sizeHint` (the expected size, such as the size last written) saves the
+/// output from growing step by step.
+QByteArray VnXmlSerialize(const pugi::xml_document &doc, qsizetype sizeHint = 0);
 
 /// Serialises `doc` and writes it to `fileName` without ever truncating the old
 /// file first. Failures name the file.

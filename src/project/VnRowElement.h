@@ -16,3 +16,8 @@ const char *VnTranslationAttributeOf(int field);
 /// The row's translation whose stored "id" is `id` (a language code as
 /// VnXmlEscapeAttribute stores it); null when there is none.
 pugi::xml_node VnFindTranslation(pugi::xml_node row, const std::string &id);
+
+/// A native text or translation without the double quotes it is stored in
+/// (an empty text when the stored one is shorter than two characters), and
+/// in `storedLength` the length of the stored text with its quotes.
+QString VnReadQuoted(pugi::xml_node element, qsizetype *storedLength = nullptr);

@@ -26,7 +26,9 @@ pugi::xml_node OutputLanguage(pugi::xml_node target, const QString &code, Qt::Ca
 
 } // namespace
 
-TVnV7Project::TVnV7Project(TVnProgress *progress) : TVnCustomProject(progress) {
+TVnV7Project::TVnV7Project(TVnProgress *progress)
+    : TVnCustomProject(progress), FTargets(&Sections(QStringLiteral("target"))),
+      FLanguages(&Sections(QStringLiteral("language"))) {
   FDoc.append_child("xml");
 }
 

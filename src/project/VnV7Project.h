@@ -29,8 +29,9 @@ public:
   /// The section of items named `name` ("target", "language", "exclude",
   /// "info"), created on first use.
   TVnV7ProjectSection &Sections(const QString &name);
-  TVnV7ProjectSection &Targets() { return Sections(QStringLiteral("target")); }
-  TVnV7ProjectSection &Languages() { return Sections(QStringLiteral("language")); }
+  // The two sections every cell read needs, kept at hand.
+  TVnV7ProjectSection &Targets() { return *FTargets; }
+  TVnV7ProjectSection &Languages() { return *FLanguages; }
   /// The current target's element; null when none is current.
   pugi::xml_node CurrentTargetElement();
 
@@ -131,10 +132,13 @@ private:
 
   pugi::xml_document FDoc;
   std::map<QString, std::unique_ptr<TVnV7ProjectSection>> FSections;
+  TVnV7ProjectSection *FTargets;   // owned by FSections
+  TVnV7ProjectSection *FLanguages; // owned by FSections
   quint64 FStructure = 1;
   QByteArray FSnapshot;
   bool FHasSnapshot = false;
   bool FUndoOffered = false;
+  qsizetype FSizeHint = 0; // size of the file last read or written
   bool FActiveValid = false;
   QString FActiveCode;
   std::string FActiveId;

@@ -65,7 +65,9 @@ QByteArray TVnV7Project::Serialize() {
   pugi::xml_node root = EnsureRoot();
   VnXmlSetAttr(root, "version", VnProgramVersion() + QStringLiteral(" lite"));
   VnXmlSetAttr(VnXmlEnsureChild(root, "languages"), "active", QString::number(Languages().ItemIndex()));
-  return VnXmlSerialize(FDoc);
+  QByteArray bytes = VnXmlSerialize(FDoc, FSizeHint + FSizeHint / 8);
+  FSizeHint = bytes.size();
+  return bytes;
 }
 
 void TVnV7Project::SaveToStream(QIODevice &stream) {
@@ -85,9 +87,9 @@ bool TVnV7Project::Open(const QString &path) {
 
   // Read and parse before anything changes: a failed open leaves the project as it was.
   Progress().SetStatus(QStringLiteral("Loading from file..."), 0);
-  const QByteArray bytes = VnReadFile(fileName, [this](int percent) { Progress().SetPercent(percent); });
   pugi::xml_document parsed;
-  VnXmlLoad(parsed, bytes, fileName);
+  VnXmlLoadFile(parsed, fileName, [this](int percent) { Progress().SetPercent(percent); });
+  FSizeHint = QFileInfo(fileName).size();
 
   if (Targets().Count() > 0 && !CloseQuery())
     return false;

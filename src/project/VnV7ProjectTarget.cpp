@@ -17,11 +17,6 @@ void AppendElements(pugi::xml_node list, std::vector<pugi::xml_node> &rows) {
       rows.push_back(child);
 }
 
-// Native texts and translations are stored between double quotes.
-QString Unquote(const QString &stored) {
-  return stored.size() < 2 ? QString() : stored.mid(1, stored.size() - 2);
-}
-
 } // namespace
 
 TVnV7ProjectTarget::TVnV7ProjectTarget(TVnV7Project &project, pugi::xml_node element)
@@ -122,22 +117,25 @@ std::optional<QString> TVnV7ProjectTarget::ReadField(pugi::xml_node element, int
   if (const char *attr = VnRowAttributeOf(field))
     return VnXmlAttr(element, attr);
   if (field == rfNative)
-    return Unquote(VnXmlText(element.child("native")));
+    return VnReadQuoted(element.child("native"));
   if (field >= rfLanguage) {
     const QString code = FProject.GetLanguage(field - rfLanguage);
-    return code.isEmpty() ? QString() : Unquote(VnXmlText(VnFindTranslation(element, VnXmlEscapeAttribute(code))));
+    return code.isEmpty() ? QString() : VnReadQuoted(VnFindTranslation(element, VnXmlEscapeAttribute(code)));
   }
   pugi::xml_node lang = VnFindTranslation(element, LanguageId());
   if (!lang)
     return QString();
   switch (field) {
   case rfTranslation: {
-    const QString stored = VnXmlText(lang);
-    return stored.size() <= 2 ? VnXmlAttr(lang, "test") : Unquote(stored);
+    // An empty translation reads as the test translation that stands in for it.
+    qsizetype stored = 0;
+    QString text = VnReadQuoted(lang, &stored);
+    return stored <= 2 ? VnXmlAttr(lang, "test") : text;
   }
   case rfTransStatus: {
     const QString status = VnXmlAttr(lang, "status");
-    if (status.isEmpty() && VnXmlText(lang).size() <= 2 && !VnXmlAttr(lang, "test").isEmpty())
+    qsizetype stored = 0;
+    if (status.isEmpty() && (VnReadQuoted(lang, &stored), stored <= 2) && !VnXmlAttr(lang, "test").isEmpty())
       return QStringLiteral("auto");
     return status;
   }
