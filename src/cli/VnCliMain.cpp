@@ -51,6 +51,8 @@ int VnCliMain(const QStringList &args, QTextStream &out, QTextStream &err, TVnCo
     err << "Unknown command \"" << command << "\".\n\n" << kUsage;
   } catch (const EVnError &e) {
     err << "vantria: " << e.Message() << "\n";
+  } catch (const std::bad_alloc &) {
+    err << "vantria: not enough memory\n";
   }
   return ecUsage;
 }

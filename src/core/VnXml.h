@@ -74,3 +74,24 @@ std::optional<bool> VnXmlParseElementBool(QStringView text);
 std::optional<bool> VnXmlParseAttributeBool(QStringView text);
 /// A decimal integer, surrounding blanks allowed; anything else has no value.
 std::optional<int> VnXmlParseInt(QStringView text);
+
+/// Walks a subtree in document order without recursion, so that a hostile file
+/// nested a million levels deep cannot overflow the stack. `enter` sees every
+/// node and answers whether to go into its children; `leave` sees every node
+/// that was gone into, after its children. Neither may remove nodes.
+template <typename TEnter, typename TLeave> void VnXmlWalk(pugi::xml_node root, TEnter enter, TLeave leave) {
+  pugi::xml_node node = root;
+  for (;;) {
+    if (enter(node) && node.first_child()) {
+      node = node.first_child();
+      continue;
+    }
+    while (node != root && !node.next_sibling()) {
+      node = node.parent();
+      leave(node);
+    }
+    if (node == root)
+      return;
+    node = node.next_sibling();
+  }
+}

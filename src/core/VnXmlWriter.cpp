@@ -1,6 +1,7 @@
 #include "core/VnXmlWriter.h"
 
 #include "core/VnSafeFile.h"
+#include "core/VnXml.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,6 +10,7 @@
 namespace {
 
 constexpr const char *kEol = "\r\n";
+constexpr int kDeepestIndent = 64;
 
 // Collects output in a local buffer and hands it over in large pieces: a
 // project has millions of small pieces, and appending each to the byte array
@@ -16,7 +18,6 @@ constexpr const char *kEol = "\r\n";
 class TOutput {
 public:
   explicit TOutput(QByteArray &target) : FTarget(target) {}
-  ~TOutput() { Flush(); }
   TOutput(const TOutput &) = delete;
   TOutput &operator=(const TOutput &) = delete;
 
@@ -56,23 +57,37 @@ class TWriter {
 public:
   explicit TWriter(TOutput &out) : FOut(out) {}
 
-  void Node(pugi::xml_node node, int depth) {
-    switch (node.type()) {
-    case pugi::node_element:
-      Element(node, depth);
-      break;
-    case pugi::node_comment:
-      Indent(depth);
-      Inline(node);
-      FOut.Put(kEol);
-      break;
-    case pugi::node_pcdata:
-    case pugi::node_cdata:
-      // Text directly under the document cannot be stored in XML; skip it.
-      break;
-    default:
-      break; // declarations are written by the serializer itself
-    }
+  /// A top-level node and everything below it, in the indented layout.
+  void Block(pugi::xml_node root) {
+    int depth = 0;
+    VnXmlWalk(
+        root,
+        [&](pugi::xml_node node) {
+          if (node.type() == pugi::node_comment) {
+            Indent(depth);
+            Inline(node);
+            FOut.Put(kEol);
+          }
+          if (node.type() != pugi::node_element)
+            return false; // text directly under the document cannot be stored; declarations are ours
+          Indent(depth);
+          if (!node.first_child() || HoldsText(node)) {
+            Inline(node);
+            FOut.Put(kEol);
+            return false;
+          }
+          StartTag(node);
+          FOut.Put('>');
+          FOut.Put(kEol);
+          ++depth;
+          return true;
+        },
+        [&](pugi::xml_node node) {
+          --depth;
+          Indent(depth);
+          EndTag(node);
+          FOut.Put(kEol);
+        });
   }
 
 private:
@@ -83,7 +98,9 @@ private:
     return false;
   }
 
-  void Indent(int depth) { FOut.Spaces(std::size_t(depth) * 2); }
+  // Indentation stops growing at a depth no project reaches, so that a hostile
+  // file nested very deeply gives output in proportion to its size.
+  void Indent(int depth) { FOut.Spaces(std::size_t(std::min(depth, kDeepestIndent)) * 2); }
 
   void StartTag(pugi::xml_node element) {
     FOut.Put('<');
@@ -113,53 +130,35 @@ private:
     FOut.Put('>');
   }
 
-  void Element(pugi::xml_node element, int depth) {
-    Indent(depth);
-    if (!element.first_child() || HoldsText(element)) {
-      Inline(element);
-      FOut.Put(kEol);
-      return;
-    }
-    StartTag(element);
-    FOut.Put('>');
-    FOut.Put(kEol);
-    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling())
-      Node(child, depth + 1);
-    Indent(depth);
-    EndTag(element);
-    FOut.Put(kEol);
-  }
-
   // A node and everything below it on one line, with no whitespace added.
-  void Inline(pugi::xml_node node) {
-    switch (node.type()) {
-    case pugi::node_element:
-      StartTag(node);
-      if (!node.first_child()) {
-        FOut.Put("/>");
-        return;
-      }
-      FOut.Put('>');
-      for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
-        Inline(child);
-      EndTag(node);
-      break;
-    case pugi::node_pcdata:
-      FOut.Put(node.value());
-      break;
-    case pugi::node_cdata:
-      FOut.Put("<![CDATA[");
-      FOut.Put(node.value());
-      FOut.Put("]]>");
-      break;
-    case pugi::node_comment:
-      FOut.Put("<!--");
-      FOut.Put(node.value());
-      FOut.Put("-->");
-      break;
-    default:
-      break;
-    }
+  void Inline(pugi::xml_node root) {
+    VnXmlWalk(
+        root,
+        [&](pugi::xml_node node) {
+          switch (node.type()) {
+          case pugi::node_element:
+            StartTag(node);
+            FOut.Put(node.first_child() ? ">" : "/>");
+            return true;
+          case pugi::node_pcdata:
+            FOut.Put(node.value());
+            break;
+          case pugi::node_cdata:
+            FOut.Put("<![CDATA[");
+            FOut.Put(node.value());
+            FOut.Put("]]>");
+            break;
+          case pugi::node_comment:
+            FOut.Put("<!--");
+            FOut.Put(node.value());
+            FOut.Put("-->");
+            break;
+          default:
+            break;
+          }
+          return false;
+        },
+        [&](pugi::xml_node node) { EndTag(node); });
   }
 
   TOutput &FOut;
@@ -176,7 +175,8 @@ QByteArray VnXmlSerialize(const pugi::xml_document &doc, qsizetype sizeHint) {
     output->Put(kEol);
     TWriter writer(*output);
     for (pugi::xml_node child = doc.first_child(); child; child = child.next_sibling())
-      writer.Node(child, 0);
+      writer.Block(child);
+    output->Flush();
   }
   return out;
 }

@@ -119,7 +119,7 @@ void TVnV7Project::Save() {
   try {
     WriteFile();
     written = true;
-  } catch (const EVnError &) {
+  } catch (const std::exception &) { // EVnError, or memory running out while writing
     // The old file is untouched; the project stays modified so nothing is lost.
     VnMessageDlg(QStringLiteral("File %1 could not be saved. Please check that the file is not read only "
                                 "and that you have the necessary permissions.")

@@ -6,6 +6,8 @@
 #include "core/VnError.h"
 #include "core/VnXml.h"
 
+#include <vector>
+
 namespace {
 
 int ElementCount(pugi::xml_node parent) {
@@ -25,18 +27,23 @@ pugi::xml_node ElementAt(pugi::xml_node parent, int index) {
   return {};
 }
 
-// Deletes every "lang" element with this id anywhere below `node`.
-void DeleteTranslations(pugi::xml_node node, const QString &code) {
-  for (pugi::xml_node child = node.first_child(); child;) {
-    pugi::xml_node next = child.next_sibling();
-    if (child.type() == pugi::node_element) {
-      if (qstrcmp(child.name(), "lang") == 0 && VnXmlAttr(child, "id") == code)
-        node.remove_child(child);
-      else
-        DeleteTranslations(child, code);
-    }
-    child = next;
-  }
+// Deletes every "lang" element with this id anywhere below `root`.
+void DeleteTranslations(pugi::xml_node root, const QString &code) {
+  std::vector<pugi::xml_node> doomed;
+  VnXmlWalk(
+      root,
+      [&](pugi::xml_node node) {
+        if (node.type() != pugi::node_element)
+          return false;
+        if (qstrcmp(node.name(), "lang") == 0 && VnXmlAttr(node, "id") == code) {
+          doomed.push_back(node);
+          return false;
+        }
+        return true;
+      },
+      [](pugi::xml_node) {});
+  for (pugi::xml_node lang : doomed)
+    lang.parent().remove_child(lang);
 }
 
 } // namespace

@@ -208,6 +208,63 @@ TEST_F(VnV7ProjectFiles, AFullDiskKeepsTheOldFileAndTheModifiedFlag) {
   EXPECT_TRUE(VnTestReadBytes(Path(QStringLiteral("p.~v7p"))).contains("&quot;Auf&quot;"));
 }
 
+TEST_F(VnV7ProjectFiles, BadInputEndsInAClearErrorOrTheDefaults) {
+  const QByteArray sample(kVnSampleProject);
+  const struct {
+    const char *what;
+    QByteArray bytes;
+    bool loads;
+    int rows; // of the all-targets view, when it loads
+  } cases[] = {
+      {"empty file", "", false, 0},
+      {"truncated", sample.left(sample.size() / 2), false, 0},
+      {"not XML", "This is a text file, not a project.", false, 0},
+      {"binary garbage", QByteArray("\x00\xFF\xFE<\x01\x02>\x00", 8), false, 0},
+      {"row outside stringdata", "<xml><targets><target><options/><row name=\"stray\"/><stringdata><row name=\"r\"/>"
+                                 "</stringdata></target></targets></xml>", true, 1},
+      {"active not a number", "<xml><languages active=\"two\"><language>de</language></languages></xml>", true, 0},
+      {"deep nesting", QByteArray(20000, '<'), false, 0},
+  };
+  for (const auto &c : cases) {
+    const QString path = Path(QStringLiteral("bad.v7p"));
+    ASSERT_TRUE(VnTestWriteBytes(path, c.bytes));
+    TVnV7Project project;
+    try {
+      EXPECT_TRUE(project.Open(path)) << c.what;
+      EXPECT_TRUE(c.loads) << c.what;
+      EXPECT_EQ(project.RowCount(), c.rows) << c.what;
+      EXPECT_EQ(project.Languages().ItemIndex(), project.Languages().Count() > 0 ? 0 : -1) << c.what;
+    } catch (const EVnError &e) {
+      EXPECT_FALSE(c.loads) << c.what << ": " << e.what();
+      EXPECT_TRUE(e.Message().contains(path)) << c.what;
+      EXPECT_FALSE(project.Opened());
+    }
+  }
+}
+
+TEST_F(VnV7ProjectFiles, DeeplyNestedFilesAreHandledWithoutRecursion) {
+  // Deeper than the stack would take with one frame per level.
+  constexpr int depth = 200000;
+  QByteArray xml = "<xml><targets><target><options/><stringdata><row name=\"r\"><native>&quot;n&quot;</native>"
+                   "<lang id=\"de\">&quot;t&quot;</lang>";
+  xml.reserve(xml.size() + depth * 7 + 200);
+  for (int i = 0; i < depth; ++i)
+    xml += "<d>";
+  xml += "<lang id=\"de\"/>";
+  for (int i = 0; i < depth; ++i)
+    xml += "</d>";
+  xml += "</row></stringdata></target></targets><languages><language>de</language></languages></xml>";
+  const QString path = Path(QStringLiteral("deep.v7p"));
+  ASSERT_TRUE(VnTestWriteBytes(path, xml));
+  TVnV7Project project;
+  ASSERT_TRUE(project.Open(path));
+  EXPECT_EQ(project.GetRowValue(0, rfTranslation), QStringLiteral("t"));
+  project.Save(); // serialises every level
+  EXPECT_FALSE(project.Modified());
+  project.Languages().Delete(0); // looks for translations at every level
+  EXPECT_TRUE(project.Root().select_nodes("//lang").empty());
+}
+
 TEST_F(VnV7ProjectFiles, TargetFileNamesAreMadeAbsoluteAgainstTheProject) {
   TVnV7Project project;
   ASSERT_TRUE(project.Open(WriteSample(QStringLiteral("p.v7p"))));
