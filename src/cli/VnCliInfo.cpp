@@ -134,8 +134,8 @@ void WriteText(QTextStream &out, TVnV7Project &project, const TProjectSummary &s
     languages.append(summary.Languages[l] + (l == summary.Active ? QStringLiteral(" (active)") : QString()));
   out << "Languages: " << (languages.isEmpty() ? QStringLiteral("none") : languages.join(QStringLiteral(", "))) << "\n";
   out << "Rows by status: " << ToText(summary.RowStatuses) << "\n";
-  for (const auto &[language, counts] : summary.TranslationStatuses)
-    out << "Translations into " << language << ": " << ToText(counts) << "\n";
+  for (const QString &language : summary.Languages)
+    out << "Translations into " << language << ": " << ToText(summary.TranslationStatuses.at(language)) << "\n";
 }
 
 } // namespace
