@@ -15,7 +15,7 @@ QString WithSlash(QString path) {
 
 } // namespace
 
-QString VnUserDocumentsFolder() {
+QString UserDocumentsFolder() {
   const QString env = qEnvironmentVariable("VANTRIA_DOCUMENTS");
   if (!env.isEmpty())
     return WithSlash(env);
@@ -23,7 +23,7 @@ QString VnUserDocumentsFolder() {
                    QStringLiteral("/Vantria"));
 }
 
-QString VnSharedDataFolder() {
+QString SharedApplicationFolder() {
   const QString env = qEnvironmentVariable("VANTRIA_DATA");
   if (!env.isEmpty())
     return WithSlash(env);
@@ -35,11 +35,11 @@ QString VnSharedDataFolder() {
   return WithSlash(QStringLiteral(VN_SOURCE_DATA_DIR));
 }
 
-QString VnDemoProjectsFolder() { return VnUserDocumentsFolder() + QStringLiteral("Demo/"); }
+QString DemoProjectsFolder() { return UserDocumentsFolder() + QStringLiteral("Demo/"); }
 
 void VnEnsureDemoProjects() {
-  const QDir source(VnSharedDataFolder() + QStringLiteral("demo"));
-  const QString target = VnDemoProjectsFolder();
+  const QDir source(SharedApplicationFolder() + QStringLiteral("demo"));
+  const QString target = DemoProjectsFolder();
   if (!source.exists() || QDir(target).exists() || !QDir().mkpath(target))
     return;
   for (const QFileInfo &file : source.entryInfoList(QDir::Files))

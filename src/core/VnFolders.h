@@ -2,15 +2,18 @@
 
 #include <QString>
 
+// The program's folders, each ending with a slash so that callers append
+// relative names directly. They are computed on every call and not created.
+
 /// The user's documents folder of the program ("~/Documents/Vantria/", or
-/// $VANTRIA_DOCUMENTS), ending with a slash. Not created here.
-QString VnUserDocumentsFolder();
-/// The read-only data the program ships (help, demo projects, templates),
-/// ending with a slash: $VANTRIA_DATA, else share/vantria beside the installed
+/// $VANTRIA_DOCUMENTS): reports, templates, demo projects.
+QString UserDocumentsFolder();
+/// The read-only data the program ships (help, demo projects, report styles,
+/// templates): $VANTRIA_DATA, else share/vantria beside the installed
 /// program, else the source tree's data folder.
-QString VnSharedDataFolder();
+QString SharedApplicationFolder();
 /// Where the user's copies of the demo projects live.
-QString VnDemoProjectsFolder();
+QString DemoProjectsFolder();
 
 /// On first start, copies the shipped demo projects into the demo projects
 /// folder. An existing folder is left alone: the user may have changed the

@@ -37,7 +37,7 @@ void VnShowHelp(int context, QWidget *parent) {
   viewer.resize(720, 560);
   auto *browser = new QTextBrowser(&viewer);
   browser->setOpenExternalLinks(true);
-  browser->setSearchPaths({VnSharedDataFolder() + QStringLiteral("help")});
+  browser->setSearchPaths({SharedApplicationFolder() + QStringLiteral("help")});
   browser->setSource(QUrl(VnHelpPageOf(context)));
   auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &viewer);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &viewer, &QDialog::reject);

@@ -2,6 +2,7 @@
 
 #include "ui/VnCommandCatalogue.h"
 #include "ui/VnDataModule.h"
+#include "ui/VnShell.h"
 #include "ui/VnStartupEntries.h"
 #include "ui/VnWebAddresses.h"
 
@@ -86,7 +87,7 @@ void TVnStartupForm::SetTab(TTab tab) {
 void TVnStartupForm::Reload() {
   const bool recent = FTabs->currentIndex() == tabRecent;
   const QList<TVnStartupEntry> entries =
-      recent ? VnRecentProjectEntries(FData.RecentFiles()) : VnDemoProjectEntries(VnDemoProjectsFolder());
+      recent ? VnRecentProjectEntries(FData.RecentFiles()) : VnDemoProjectEntries(DemoProjectsFolder());
   FList->clear();
   for (const TVnStartupEntry &entry : entries) {
     auto *item = new QTreeWidgetItem(FList, {recent ? entry.Path : QFileInfo(entry.Path).fileName(),
@@ -119,7 +120,7 @@ bool TVnStartupForm::OpenEntry(int row) {
     return false;
   // A bare name refers to the demo projects folder.
   if (QFileInfo(path).isRelative())
-    path = QDir(VnDemoProjectsFolder()).filePath(path);
+    path = QDir(DemoProjectsFolder()).filePath(path);
   if (OpenPath(path))
     return true;
   FData.RemoveRecentFile(path);
@@ -155,9 +156,8 @@ void TVnStartupForm::ShowContextMenu(const QPoint &position) {
   const int row = FList->indexOfTopLevelItem(FList->itemAt(position));
   QMenu menu(this);
   QAction *open = menu.addAction(QStringLiteral("Open"), this, [this, row] { OpenEntry(row); });
-  QAction *folder = menu.addAction(QStringLiteral("Open Folder"), this, [this, row] {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(EntryPath(row)).absolutePath()));
-  });
+  QAction *folder = menu.addAction(QStringLiteral("Open Folder"), this,
+                                   [this, row] { OpenWithShell(QFileInfo(EntryPath(row)).absolutePath()); });
   menu.addSeparator();
   QAction *remove = menu.addAction(QStringLiteral("Remove from List"), this, [this, row] { RemoveEntry(row); });
   menu.addAction(QStringLiteral("Remove Deleted Projects from List"), this, &TVnStartupForm::RemoveDeletedEntries);

@@ -20,7 +20,7 @@ namespace {
 class VnCli : public ::testing::Test {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(QFile::copy(VnSharedDataFolder() + QStringLiteral("demo/Sample Editor.v7p"), FDemo));
+    ASSERT_TRUE(QFile::copy(SharedApplicationFolder() + QStringLiteral("demo/Sample Editor.v7p"), FDemo));
   }
 
   int Run(QStringList args) {

@@ -13,7 +13,7 @@ namespace {
 
 TEST(VnDemoProject, ShowsEveryRowAndTranslationState) {
   TVnV7Project project;
-  ASSERT_TRUE(project.Open(VnSharedDataFolder() + QStringLiteral("demo/Sample Editor.v7p")));
+  ASSERT_TRUE(project.Open(SharedApplicationFolder() + QStringLiteral("demo/Sample Editor.v7p")));
   EXPECT_EQ(project.Targets().Count(), 2);
   EXPECT_EQ(project.Languages().Count(), 3);
 

@@ -97,7 +97,7 @@ TEST_F(VnMainFormWindow, TheRowsModelPassesTheModelChecks) {
   TVnDataModule &data = Start();
   TVnRowsPreviewModel model(data.Project());
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-  ASSERT_TRUE(data.OpenProject(VnSharedDataFolder() + QStringLiteral("demo/Sample Editor.v7p")));
+  ASSERT_TRUE(data.OpenProject(SharedApplicationFolder() + QStringLiteral("demo/Sample Editor.v7p")));
   model.Reload();
   EXPECT_EQ(model.rowCount(), 22);
   EXPECT_EQ(model.data(model.index(1, 1), Qt::DisplayRole).toString(), QStringLiteral("&New\u2192Ctrl+N"));

@@ -47,7 +47,7 @@ TEST_F(VnStartupDialog, ListsTheDemoProjectsWithTheirDescriptions) {
   EXPECT_EQ(form.List()->topLevelItem(0)->text(0), QStringLiteral("Sample Editor.v7p"));
   EXPECT_TRUE(form.List()->topLevelItem(0)->text(1).startsWith(QStringLiteral("A small text editor")));
   EXPECT_TRUE(form.OpenEntry(0));
-  EXPECT_EQ(data.Project().FileName(), VnDemoProjectsFolder() + QStringLiteral("Sample Editor.v7p"));
+  EXPECT_EQ(data.Project().FileName(), DemoProjectsFolder() + QStringLiteral("Sample Editor.v7p"));
 }
 
 TEST_F(VnStartupDialog, ADamagedProjectOffersItsBackup) {

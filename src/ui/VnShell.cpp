@@ -1,0 +1,12 @@
+#include "ui/VnShell.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QUrl>
+
+bool OpenWithShell(const QString &fileName) {
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool opened = QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+  QGuiApplication::restoreOverrideCursor();
+  return opened;
+}
