@@ -108,3 +108,27 @@ TEST_F(VnMainFormWindow, TheRowsModelPassesTheModelChecks) {
 }
 
 } // namespace
+
+#include "ui/VnWidgetText.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+TEST(VnWidgetText, TheTextAWidgetShows) {
+  QLineEdit line(QStringLiteral("typed"));
+  QTextEdit area;
+  area.setPlainText(QStringLiteral("first\nsecond"));
+  QPushButton button(QStringLiteral("&OK"));
+  QWidget window;
+  window.setWindowTitle(QStringLiteral("Title"));
+  EXPECT_EQ(WindowText(&line), QStringLiteral("typed"));
+  EXPECT_EQ(WindowText(&area), QStringLiteral("first\nsecond"));
+  EXPECT_EQ(WindowText(&button), QStringLiteral("&OK"));
+  EXPECT_EQ(WindowText(&window), QStringLiteral("Title"));
+  EXPECT_EQ(WindowText(nullptr), QString());
+}
+
+} // namespace
