@@ -1,5 +1,7 @@
 #include "VnProjectGenerator.h"
 
+#include "core/VnXml.h"
+
 #include <cstdint>
 #include <string>
 
@@ -26,18 +28,9 @@ const char *const kSpecifiers[] = {"%s", "%d", "%1", "{0}", "%-5.2f", "{1:N2}"};
 const char *const kRowStatuses[] = {"", "new", "active", "changed", "removed"};
 const char *const kTransStatuses[] = {"", "fuzzy", "auto", "translated", "qaed", "ready"};
 
-// Escapes as the house format stores texts.
+// Escapes as the program itself stores texts.
 void AppendEscaped(std::string &out, const std::string &text) {
-  for (char c : text) {
-    switch (c) {
-    case '&': out += "&amp;"; break;
-    case '<': out += "&lt;"; break;
-    case '>': out += "&gt;"; break;
-    case '"': out += "&quot;"; break;
-    case '\r': out += "&#13;"; break;
-    default: out += c;
-    }
-  }
+  out += VnXmlEscapeText(QString::fromStdString(text));
 }
 
 std::string Sentence(TRandom &random) {
