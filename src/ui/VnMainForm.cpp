@@ -74,9 +74,9 @@ void TMainForm::CreateLayout() {
   FRows->verticalHeader()->setDefaultSectionSize(FRows->fontMetrics().height() + 6);
   FRows->verticalHeader()->hide();
   FRows->horizontalHeader()->setStretchLastSection(true);
-  FRows->horizontalHeader()->resizeSection(0, 180);
-  FRows->horizontalHeader()->resizeSection(1, 320);
-  FRows->horizontalHeader()->resizeSection(2, 320);
+  FRows->horizontalHeader()->resizeSection(0, 170);
+  FRows->horizontalHeader()->resizeSection(1, 260);
+  FRows->horizontalHeader()->resizeSection(2, 260);
 
   FPages = new QStackedWidget;
   FPages->insertWidget(pgRows, FRows);
