@@ -35,7 +35,9 @@ TVnConversionStatus OpenConverter(int codePage, TVnConverter &converter) {
 
 // Code pages whose code units are wider than a byte (UTF-16) hold zero bytes inside
 // ordinary characters, so their text must not be split at NULs.
-bool HasByteUnits(UConverter *converter) { return ucnv_getMinCharSize(converter) == 1; }
+bool HasByteUnits(UConverter *converter) {
+  return ucnv_getMinCharSize(converter) == 1;
+}
 
 // The output is sized for the worst case the converter reports, and a too small
 // estimate is retried with the length ICU asks for, so a multi-byte code page never
@@ -51,8 +53,8 @@ TVnConversionStatus FromUnicodePiece(UConverter *converter, QStringView text, QB
     capacity = qMin(capacity, kMaxIcuLength);
     out.resize(capacity);
     UErrorCode error = U_ZERO_ERROR;
-    const int32_t length = ucnv_fromUChars(converter, out.data(), int32_t(capacity), text.utf16(),
-                                           int32_t(text.size()), &error);
+    const int32_t length =
+        ucnv_fromUChars(converter, out.data(), int32_t(capacity), text.utf16(), int32_t(text.size()), &error);
     if (error == U_BUFFER_OVERFLOW_ERROR && length > capacity) {
       capacity = length;
       continue;
@@ -97,8 +99,8 @@ TVnConversionStatus ToUnicodePiece(UConverter *converter, QByteArrayView text, Q
 // results with one NUL each; a NUL that ends the text stays as one NUL. A failing
 // piece fails the whole text, so no caller stores a result with pieces missing.
 template <typename TParser, typename TIn, typename TOut, typename TConvert>
-bool ConvertAroundNuls(const TIn &text, typename TIn::value_type inNul, TOut &out, typename TOut::value_type outNul,
-                       TConvert convertPiece) {
+bool ConvertAroundNuls(const TIn &text, typename TIn::value_type inNul, TOut &out,
+                       typename TOut::value_type outNul, TConvert convertPiece) {
   out.clear();
   TParser parser(text, inNul);
   TOut piece;
@@ -119,7 +121,8 @@ bool ConvertAroundNuls(const TIn &text, typename TIn::value_type inNul, TOut &ou
 TVnConversionStatus VnFromUnicode(QStringView text, int codePage, QByteArray &out) {
   out.clear();
   TVnConverter converter;
-  if (const TVnConversionStatus opened = OpenConverter(codePage, converter); opened != TVnConversionStatus::Done)
+  if (const TVnConversionStatus opened = OpenConverter(codePage, converter);
+      opened != TVnConversionStatus::Done)
     return opened;
   return FromUnicodePiece(converter.get(), text, out);
 }
@@ -127,7 +130,8 @@ TVnConversionStatus VnFromUnicode(QStringView text, int codePage, QByteArray &ou
 TVnConversionStatus VnToUnicode(QByteArrayView text, int codePage, QString &out) {
   out.clear();
   TVnConverter converter;
-  if (const TVnConversionStatus opened = OpenConverter(codePage, converter); opened != TVnConversionStatus::Done)
+  if (const TVnConversionStatus opened = OpenConverter(codePage, converter);
+      opened != TVnConversionStatus::Done)
     return opened;
   return ToUnicodePiece(converter.get(), text, out);
 }
@@ -139,9 +143,10 @@ bool WideToCodePage(const QString &text, int codePage, QByteArray &out) {
     return false;
   if (!text.contains(QChar(0)) || !HasByteUnits(converter.get()))
     return FromUnicodePiece(converter.get(), text, out) == TVnConversionStatus::Done;
-  return ConvertAroundNuls<TVnWideParser>(text, QChar(0), out, '\0', [&](const QString &piece, QByteArray &converted) {
-    return FromUnicodePiece(converter.get(), piece, converted);
-  });
+  return ConvertAroundNuls<TVnWideParser>(text, QChar(0), out, '\0',
+                                          [&](const QString &piece, QByteArray &converted) {
+                                            return FromUnicodePiece(converter.get(), piece, converted);
+                                          });
 }
 
 QByteArray WideToCodePage(const QString &text, int codePage) {
@@ -157,9 +162,10 @@ bool CodePageToWide(const QByteArray &text, int codePage, QString &out) {
     return false;
   if (!text.contains('\0') || !HasByteUnits(converter.get()))
     return ToUnicodePiece(converter.get(), text, out) == TVnConversionStatus::Done;
-  return ConvertAroundNuls<TVnAnsiParser>(text, '\0', out, QChar(0), [&](const QByteArray &piece, QString &converted) {
-    return ToUnicodePiece(converter.get(), piece, converted);
-  });
+  return ConvertAroundNuls<TVnAnsiParser>(text, '\0', out, QChar(0),
+                                          [&](const QByteArray &piece, QString &converted) {
+                                            return ToUnicodePiece(converter.get(), piece, converted);
+                                          });
 }
 
 QString CodePageToWide(const QByteArray &text, int codePage) {

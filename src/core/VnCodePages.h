@@ -18,9 +18,9 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TVnCodePageAvailability)
 /// One row of the code page table: an encoding name as target settings store it,
 /// the Windows code page number it stands for and the script it writes.
 struct TVnCodePageData {
-  quint8 Script = 0;       ///< index into the script table; 0 for the Unicode encodings
-  qint32 CodePage = 0;     ///< Windows code page number
-  const char *Name = "";   ///< encoding name, compared ignoring ASCII case
+  quint8 Script = 0;               ///< index into the script table; 0 for the Unicode encodings
+  qint32 CodePage = 0;             ///< Windows code page number
+  const char *Name = "";           ///< encoding name, compared ignoring ASCII case
   const char *Converter = nullptr; ///< ICU converter name for the number; null when ICU has none
   TVnCodePageAvailability Availability;
 };

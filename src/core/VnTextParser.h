@@ -9,8 +9,7 @@
 /// Positions are 1-based and the end position is the length plus one: after the
 /// last piece of "a.b" AtEnd() is true and further calls of Next() give empty
 /// pieces. Quoted pieces are not recognised: a quote is an ordinary character.
-template <typename TText, typename TChar>
-class TVnParser {
+template <typename TText, typename TChar> class TVnParser {
 public:
   TVnParser(TText text, TChar separator)
       : FText(std::move(text)), FEnd(FText.size() + 1), FSeparator(separator) {}

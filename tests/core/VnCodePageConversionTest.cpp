@@ -10,11 +10,12 @@
 namespace {
 
 // UTF-16 with embedded NULs and unpaired surrogates, which QStringLiteral cannot hold.
-template <std::size_t N>
-QString W(const char16_t (&text)[N]) {
+template <std::size_t N> QString W(const char16_t (&text)[N]) {
   return QString::fromUtf16(text, qsizetype(N - 1));
 }
-QByteArray Hex(const char *hex) { return QByteArray::fromHex(hex); }
+QByteArray Hex(const char *hex) {
+  return QByteArray::fromHex(hex);
+}
 
 struct TVnEncodingCase {
   QString Text;
@@ -26,19 +27,31 @@ struct TVnEncodingCase {
 // name that opens but reads another encoding.
 TEST(VnCodePageConversion, EachConverterWritesItsCodePage) {
   const TVnEncodingCase cases[] = {
-      {W(u"\u20AC"), 1252, Hex("80")},       {W(u"\u017D"), 1250, Hex("8e")},
-      {W(u"\u0416"), 1251, Hex("c6")},       {W(u"\u03A9"), 1253, Hex("d9")},
-      {W(u"\u05D0"), 1255, Hex("e0")},       {W(u"\u0E01"), 874, Hex("a1")},
-      {W(u"\u3042"), 932, Hex("82a0")},      {W(u"\uFF71"), 932, Hex("b1")},
-      {W(u"\u4E2D"), 936, Hex("d6d0")},      {W(u"\uAC00"), 949, Hex("b0a1")},
-      {W(u"\u4E2D"), 950, Hex("a4a4")},      {W(u"\u3042"), 20932, Hex("a4a2")},
-      {W(u"\u4E2D"), 54936, Hex("d6d0")},    {W(u"\u4E2Da"), 52936, Hex("7e7b56507e7d61")},
+      {W(u"\u20AC"), 1252, Hex("80")},
+      {W(u"\u017D"), 1250, Hex("8e")},
+      {W(u"\u0416"), 1251, Hex("c6")},
+      {W(u"\u03A9"), 1253, Hex("d9")},
+      {W(u"\u05D0"), 1255, Hex("e0")},
+      {W(u"\u0E01"), 874, Hex("a1")},
+      {W(u"\u3042"), 932, Hex("82a0")},
+      {W(u"\uFF71"), 932, Hex("b1")},
+      {W(u"\u4E2D"), 936, Hex("d6d0")},
+      {W(u"\uAC00"), 949, Hex("b0a1")},
+      {W(u"\u4E2D"), 950, Hex("a4a4")},
+      {W(u"\u3042"), 20932, Hex("a4a2")},
+      {W(u"\u4E2D"), 54936, Hex("d6d0")},
+      {W(u"\u4E2Da"), 52936, Hex("7e7b56507e7d61")},
       {W(u"\u3042"), 50220, Hex("1b244224221b2842")},
-      {W(u"\u0416"), 866, Hex("86")},        {W(u"\u0416"), 20866, Hex("f6")},
-      {W(u"\u0416"), 28595, Hex("b6")},      {W(u"\u00FC"), 850, Hex("81")},
-      {W(u"A"), 1047, Hex("c1")},            {W(u"\u20AC"), 1140, Hex("9f")},
-      {W(u"\u20AC"), 65001, Hex("e282ac")},  {W(u"\u20AC"), 65000, Hex("2b494b772d")},
-      {W(u"A\u20AC"), 1200, Hex("4100ac20")}, {W(u"A"), 1201, Hex("0041")},
+      {W(u"\u0416"), 866, Hex("86")},
+      {W(u"\u0416"), 20866, Hex("f6")},
+      {W(u"\u0416"), 28595, Hex("b6")},
+      {W(u"\u00FC"), 850, Hex("81")},
+      {W(u"A"), 1047, Hex("c1")},
+      {W(u"\u20AC"), 1140, Hex("9f")},
+      {W(u"\u20AC"), 65001, Hex("e282ac")},
+      {W(u"\u20AC"), 65000, Hex("2b494b772d")},
+      {W(u"A\u20AC"), 1200, Hex("4100ac20")},
+      {W(u"A"), 1201, Hex("0041")},
   };
   for (const TVnEncodingCase &c : cases) {
     EXPECT_EQ(WideToCodePage(c.Text, c.CodePage).toHex(), c.Bytes.toHex()) << c.CodePage;
@@ -94,10 +107,8 @@ TEST(VnCodePageConversion, EveryNulStaysOneNul) {
 // here needs more, and none may be lost.
 TEST(VnCodePageConversion, MultiByteOutputIsNeverCut) {
   const std::pair<int, QString> cases[] = {
-      {932, QString(5000, QChar(0x3042))},
-      {54936, W(u"\U0001F600").repeated(3000)},
-      {50220, W(u"\u3042a").repeated(3000)},
-      {65001, W(u"\u20AC").repeated(4000)},
+      {932, QString(5000, QChar(0x3042))},   {54936, W(u"\U0001F600").repeated(3000)},
+      {50220, W(u"\u3042a").repeated(3000)}, {65001, W(u"\u20AC").repeated(4000)},
       {65000, W(u"\u4E2D").repeated(4000)},
   };
   for (const auto &[codePage, text] : cases) {
@@ -127,7 +138,9 @@ TEST(VnCodePageConversion, NoConverterIsFailureWithEmptyText) {
 
 TEST(VnCodePageConversion, BrokenInputIsSubstituted) {
   const TVnEncodingCase unpaired[] = {
-      {W(u"a\xD800" u"b"), 1252, Hex("613f62")},
+      {W(u"a\xD800"
+         u"b"),
+       1252, Hex("613f62")},
       {W(u"\xDC00"), 1252, Hex("3f")},
       {W(u"a\xD800"), 1200, Hex("61003f00")},
       {W(u"\xDC00\0\xD800"), 932, Hex("3f003f")},
@@ -155,13 +168,13 @@ TEST(VnCodePageConversion, BrokenInputIsSubstituted) {
 // of ICU or of converter names shows.
 TEST(VnCodePageConversion, KnownDifferencesFromWindows) {
   const TVnEncodingCase cases[] = {
-      {W(u"\u0100\u221E"), 1252, Hex("3f3f")},   // Windows best-fits to "A8"
-      {W(u"\u301C"), 932, Hex("3f")},            // Windows best-fits the wave dash to 8160
-      {W(u"\uFF71"), 50220, Hex("3f")},          // Windows writes full-width katakana
-      {W(u"\u4E02"), 51932, Hex("8fb0a1")},      // JIS X 0212; Windows writes "?"
-      {W(u"a\xD800"), 65001, Hex("613f")},       // Windows writes U+FFFD
-      {W(u"\u0915"), 57002, Hex("ef42b3")},      // script announced first; Windows writes b3
-      {W(u"\u4E2D"), 52936, Hex("7e7b5650")},    // GB mode left open at the end; Windows closes it with ~}
+      {W(u"\u0100\u221E"), 1252, Hex("3f3f")}, // Windows best-fits to "A8"
+      {W(u"\u301C"), 932, Hex("3f")},          // Windows best-fits the wave dash to 8160
+      {W(u"\uFF71"), 50220, Hex("3f")},        // Windows writes full-width katakana
+      {W(u"\u4E02"), 51932, Hex("8fb0a1")},    // JIS X 0212; Windows writes "?"
+      {W(u"a\xD800"), 65001, Hex("613f")},     // Windows writes U+FFFD
+      {W(u"\u0915"), 57002, Hex("ef42b3")},    // script announced first; Windows writes b3
+      {W(u"\u4E2D"), 52936, Hex("7e7b5650")},  // GB mode left open at the end; Windows closes it with ~}
   };
   for (const TVnEncodingCase &c : cases)
     EXPECT_EQ(WideToCodePage(c.Text, c.CodePage).toHex(), c.Bytes.toHex()) << c.CodePage;

@@ -88,11 +88,10 @@ TEST(VnCodePages, DefaultAnsiCodePageWithoutLanguageTable) {
     quint16 LangId;
     int CodePage;
   } cases[] = {
-      {0x0404, 950}, {0x0C04, 950}, {0x1404, 950}, {0x0804, 936}, {0x1004, 936}, // Chinese by sub id
-      {0x0439, 1252}, {0x0409, 1252}, {0x0000, 1252},
-      {0x0401, 1256}, {0x0429, 1256}, {0x0419, 1251}, {0x0405, 1250}, {0x0408, 1253},
-      {0x040D, 1255}, {0x0411, 932},  {0x0412, 949},  {0x041E, 874},  {0x041F, 1254},
-      {0x0426, 1257}, {0x042A, 1258},
+      {0x0404, 950},  {0x0C04, 950},  {0x1404, 950},  {0x0804, 936},  {0x1004, 936}, // Chinese by sub id
+      {0x0439, 1252}, {0x0409, 1252}, {0x0000, 1252}, {0x0401, 1256}, {0x0429, 1256},
+      {0x0419, 1251}, {0x0405, 1250}, {0x0408, 1253}, {0x040D, 1255}, {0x0411, 932},
+      {0x0412, 949},  {0x041E, 874},  {0x041F, 1254}, {0x0426, 1257}, {0x042A, 1258},
       {0x041A, 1250}, {0x081A, 1250}, {0x0C1A, 1251}, {0xFC1A, 1251}, // sub id 63
       {0x042C, 1254}, {0x082C, 1251}, {0x0443, 1254}, {0x0843, 1251},
   };
@@ -102,7 +101,9 @@ TEST(VnCodePages, DefaultAnsiCodePageWithoutLanguageTable) {
 
 class TVnAnsiSourceScope {
 public:
-  explicit TVnAnsiSourceScope(TVnAnsiCodePageSource source) { VnSetDefaultAnsiCodePageSource(std::move(source)); }
+  explicit TVnAnsiSourceScope(TVnAnsiCodePageSource source) {
+    VnSetDefaultAnsiCodePageSource(std::move(source));
+  }
   ~TVnAnsiSourceScope() { VnSetDefaultAnsiCodePageSource({}); }
 };
 

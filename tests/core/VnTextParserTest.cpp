@@ -6,8 +6,12 @@
 
 namespace {
 
-QString AsText(const QString &piece) { return piece; }
-QString AsText(const QByteArray &piece) { return QString::fromLatin1(piece); }
+QString AsText(const QString &piece) {
+  return piece;
+}
+QString AsText(const QByteArray &piece) {
+  return QString::fromLatin1(piece);
+}
 
 // Every piece until AtEnd(), as the conversions read them, then one more Next()
 // to show what a caller gets past the end.
@@ -27,19 +31,16 @@ struct TParserCase {
 };
 
 const TParserCase kCases[] = {
-    {"a.b", {"a", "b", "<>"}},
-    {"a.", {"a", "<>"}}, // the end position is reached after the separator
-    {".a", {"", "a", "<>"}},
-    {"a..b", {"a", "", "b", "<>"}},
-    {".", {"", "<>"}},
-    {"", {"<>"}},
-    {"abc", {"abc", "<>"}},
-    {"\"a.b\".c", {"\"a", "b\"", "c", "<>"}}, // quotes are ordinary characters
+    {"a.b", {"a", "b", "<>"}}, {"a.", {"a", "<>"}}, // the end position is reached after the separator
+    {".a", {"", "a", "<>"}},   {"a..b", {"a", "", "b", "<>"}},
+    {".", {"", "<>"}},         {"", {"<>"}},
+    {"abc", {"abc", "<>"}},    {"\"a.b\".c", {"\"a", "b\"", "c", "<>"}}, // quotes are ordinary characters
 };
 
 TEST(VnTextParser, WideAndAnsiSplitAlike) {
   for (const TParserCase &c : kCases) {
-    EXPECT_EQ((PiecesThenOneMore<TVnWideParser>(QString::fromLatin1(c.Text), QChar(u'.'))), c.Expected) << c.Text;
+    EXPECT_EQ((PiecesThenOneMore<TVnWideParser>(QString::fromLatin1(c.Text), QChar(u'.'))), c.Expected)
+        << c.Text;
     EXPECT_EQ((PiecesThenOneMore<TVnAnsiParser>(QByteArray(c.Text), '.')), c.Expected) << c.Text;
   }
 }
