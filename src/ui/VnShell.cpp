@@ -1,5 +1,6 @@
 #include "ui/VnShell.h"
 
+#include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QUrl>
