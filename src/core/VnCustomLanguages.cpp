@@ -56,15 +56,22 @@ TVnCustomLanguages::~TVnCustomLanguages() = default;
 void TVnCustomLanguages::Load() {
   QDir().mkpath(QFileInfo(FFileName).absolutePath());
   FDocument->reset();
-  if (QFileInfo::exists(FFileName))
-    VnXmlLoadFile(*FDocument, FFileName);
-  if (!FDocument->document_element() ||
-      QLatin1String(FDocument->document_element().name()) != QLatin1String(kRoot)) {
-    if (FDocument->document_element())
-      throw EVnError(QStringLiteral("%1 is not a custom language file: its root element is not \"%2\".")
-                         .arg(FFileName, QLatin1String(kRoot)));
-    Root(*FDocument);
+  if (QFileInfo::exists(FFileName)) {
+    try {
+      VnXmlLoadFile(*FDocument, FFileName);
+    } catch (...) {
+      Root(*FDocument); // the store stays usable, and empty
+      throw;
+    }
   }
+  const pugi::xml_node root = FDocument->document_element();
+  if (root && QLatin1String(root.name()) != QLatin1String(kRoot)) {
+    FDocument->reset();
+    Root(*FDocument);
+    throw EVnError(QStringLiteral("%1 is not a custom language file: its root element is not \"%2\".")
+                       .arg(FFileName, QLatin1String(kRoot)));
+  }
+  Root(*FDocument);
 }
 
 void TVnCustomLanguages::Save() const {

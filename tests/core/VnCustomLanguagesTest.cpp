@@ -55,8 +55,12 @@ TEST_F(VnCustomLanguagesTest, RejectsAFileThatIsNotAStore) {
   ASSERT_TRUE(VnTestWriteBytes(FileName(), "<custom_languages><xx name="));
   TVnCustomLanguages store(FileName());
   EXPECT_THROW(store.Load(), EVnXmlError);
-  ASSERT_TRUE(VnTestWriteBytes(FileName(), "<project/>"));
+  ASSERT_TRUE(VnTestWriteBytes(FileName(), "<project><xx name=\"Not mine\" code=\"xx\"/></project>"));
   EXPECT_THROW(store.Load(), EVnError);
+  // The store stays usable and empty; saving it must not keep the foreign root.
+  EXPECT_EQ(store.NameOf(QStringLiteral("xx")), QString());
+  store.Add(QStringLiteral("xx"), QStringLiteral("Mine"));
+  EXPECT_EQ(store.Entries(), (QList<TVnCustomLanguage>{{QStringLiteral("xx"), QStringLiteral("Mine")}}));
 }
 
 TEST_F(VnCustomLanguagesTest, AddRenameRemoveAndSaveRoundTrip) {
