@@ -35,7 +35,13 @@ QString SharedApplicationFolder() {
   return WithSlash(QStringLiteral(VN_SOURCE_DATA_DIR));
 }
 
-QString DemoProjectsFolder() { return UserDocumentsFolder() + QStringLiteral("Demo/"); }
+QString WritableSharedDataFolder() {
+  return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString DemoProjectsFolder() {
+  return UserDocumentsFolder() + QStringLiteral("Demo/");
+}
 
 void VnEnsureDemoProjects() {
   const QDir source(SharedApplicationFolder() + QStringLiteral("demo"));

@@ -12,6 +12,10 @@ QString UserDocumentsFolder();
 /// templates): $VANTRIA_DATA, else share/vantria beside the installed
 /// program, else the source tree's data folder.
 QString SharedApplicationFolder();
+/// Data the program writes for every project of the user (settings/customlangs.xml,
+/// dictionaries the user adds): QStandardPaths::AppDataLocation
+/// ("~/.local/share/vantria/").
+QString WritableSharedDataFolder();
 /// Where the user's copies of the demo projects live.
 QString DemoProjectsFolder();
 
