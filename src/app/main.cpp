@@ -1,6 +1,9 @@
 // vantriadesk: the desktop program.
 
 #include "config/VnConfiguration.h"
+#include "core/VnCustomLanguages.h"
+#include "core/VnError.h"
+#include "core/VnLanguages.h"
 #include "core/VnFileDialogs.h"
 #include "core/VnMessages.h"
 #include "core/VnVersion.h"
@@ -21,6 +24,13 @@ int main(int argc, char *argv[]) {
   TVnWidgetFileDialogs fileDialogs;
   VnSetMessageBoxes(&messageBoxes);
   VnSetFileDialogs(&fileDialogs);
+
+  VnInstallLanguageTable();
+  try {
+    LoadCustomLanguages();
+  } catch (const EVnError &e) {
+    VnMessageDlg(e.Message(), TVnMsgType::Warning); // the built-in languages still serve
+  }
 
   int result = 0;
   {

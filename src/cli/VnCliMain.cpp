@@ -18,6 +18,8 @@ const char *const kUsage =
     "                              or -1 for all targets, ROW an index within it\n"
     "  check FILE [--fix]          the integrity check; with --fix the repaired\n"
     "                              project is saved (the old file kept as backup)\n"
+    "  languages                   every language code with its name, tab-separated:\n"
+    "                              the built-in ones, then the custom languages\n"
     "  --help                      this text\n"
     "  --version                   the program's version\n"
     "\n"
@@ -48,6 +50,8 @@ int VnCliMain(const QStringList &args, QTextStream &out, QTextStream &err, TVnCo
       return VnCliRow(rest, out);
     if (command == QLatin1String("check"))
       return VnCliCheck(rest, out, config);
+    if (command == QLatin1String("languages"))
+      return VnCliLanguages(rest, out);
     err << "Unknown command \"" << command << "\".\n\n" << kUsage;
   } catch (const EVnError &e) {
     err << "vantria: " << e.Message() << "\n";

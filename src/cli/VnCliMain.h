@@ -17,3 +17,4 @@ int VnCliMain(const QStringList &args, QTextStream &out, QTextStream &err, TVnCo
 int VnCliInfo(const QStringList &args, QTextStream &out);
 int VnCliRow(const QStringList &args, QTextStream &out);
 int VnCliCheck(const QStringList &args, QTextStream &out, TVnConfiguration &config);
+int VnCliLanguages(const QStringList &args, QTextStream &out);

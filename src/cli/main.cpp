@@ -3,6 +3,9 @@
 #include "cli/VnCliMain.h"
 
 #include "config/VnConfiguration.h"
+#include "core/VnCustomLanguages.h"
+#include "core/VnError.h"
+#include "core/VnLanguages.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -14,6 +17,12 @@ int main(int argc, char *argv[]) {
   TVnConfiguration &config = VnConfig();
   config.LoadConfigurationReadOnly();
   QTextStream out(stdout), err(stderr);
+  VnInstallLanguageTable();
+  try {
+    LoadCustomLanguages();
+  } catch (const EVnError &e) {
+    err << "vantria: " << e.Message() << "\n"; // the built-in languages still serve
+  }
   const int code = VnCliMain(QCoreApplication::arguments().mid(1), out, err, config);
   out.flush();
   err.flush();

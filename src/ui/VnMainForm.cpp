@@ -8,6 +8,7 @@
 #include "ui/VnWindowGeometry.h"
 
 #include "config/VnConfiguration.h"
+#include "core/VnLanguages.h"
 #include "core/VnVersion.h"
 
 #include <QAction>
@@ -193,7 +194,7 @@ void TMainForm::RebuildLanguageMenu() {
   auto &languages = FData.Project().Languages();
   auto *group = new QActionGroup(menu);
   for (int i = 0; i < languages.Count(); ++i) {
-    QAction *item = menu->addAction(FData.Project().GetLanguage(i));
+    QAction *item = menu->addAction(DisplayNameOfCode(FData.Project().GetLanguage(i)));
     item->setCheckable(true);
     item->setChecked(i == languages.ItemIndex());
     group->addAction(item);
@@ -255,7 +256,7 @@ void TMainForm::RefreshWindow() {
     FStartup->setVisible(!project.Opened());
   ChoosePage();
   FData.Commands().Action(QStringLiteral("aProjectBuildAllActLang"))
-      ->setText(QStringLiteral("Build all targets for: \"%1\"").arg(project.GetActiveLanguage()));
+      ->setText(QStringLiteral("Build all targets for: \"%1\"").arg(DisplayNameOfCode(project.GetActiveLanguage())));
   if (!project.Opened())
     FLog->clear();
   RefreshStatusBar();

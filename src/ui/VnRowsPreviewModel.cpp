@@ -2,6 +2,8 @@
 
 #include "project/VnV7Project.h"
 
+#include "core/VnLanguages.h"
+
 namespace {
 
 const struct {
@@ -49,7 +51,7 @@ QVariant TVnRowsPreviewModel::headerData(int section, Qt::Orientation orientatio
   if (kColumns[section].Field == rfTranslation) {
     const QString language = FProject.GetActiveLanguage();
     if (!language.isEmpty())
-      caption = QStringLiteral("Translation (%1)").arg(language);
+      caption = QStringLiteral("Translation (%1)").arg(DisplayNameOfCode(language));
   }
   return caption;
 }

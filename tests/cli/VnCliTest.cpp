@@ -120,6 +120,16 @@ TEST_F(VnCli, ChecksFollowTheUsersOptions) {
   EXPECT_TRUE(FOut.contains(QStringLiteral("No errors found in project file.")));
 }
 
+TEST_F(VnCli, LanguagesListsEveryCodeWithItsName) {
+  ASSERT_EQ(Run({"languages"}), ecSuccess);
+  const QStringList lines = FOut.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  EXPECT_GE(lines.size(), 165);
+  EXPECT_TRUE(lines.contains(QStringLiteral("de_DE\tGerman (Germany)"))) << FOut.left(400).toStdString();
+  for (const QString &line : lines)
+    EXPECT_EQ(line.count(QLatin1Char('\t')), 1) << line.toStdString();
+  EXPECT_EQ(Run({"languages", "extra"}), ecUsage);
+}
+
 TEST(VnCliProgram, ReadsTheSettingsButNeverWritesThem) {
   QTemporaryDir dir;
   const QString settings = dir.filePath(QStringLiteral("settings.vno"));

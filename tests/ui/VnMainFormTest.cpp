@@ -101,7 +101,7 @@ TEST_F(VnMainFormWindow, TheRowsModelPassesTheModelChecks) {
   model.Reload();
   EXPECT_EQ(model.rowCount(), 22);
   EXPECT_EQ(model.data(model.index(1, 1), Qt::DisplayRole).toString(), QStringLiteral("&New\u2192Ctrl+N"));
-  EXPECT_EQ(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Translation (de)"));
+  EXPECT_EQ(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Translation (German)"));
   data.Project().Targets().SetItemIndex(-1);
   model.Reload();
   EXPECT_EQ(model.rowCount(), 30);
