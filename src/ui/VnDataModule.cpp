@@ -103,6 +103,7 @@ void TVnDataModule::UpdateCommands() {
   FCommands->Action(QStringLiteral("aFileSave"))->setEnabled(open && FProject.Modified());
   FCommands->Action(QStringLiteral("aFileSaveAs"))->setEnabled(open);
   FCommands->Action(QStringLiteral("aFileClose"))->setEnabled(open);
+  FCommands->Action(QStringLiteral("aProjectLang"))->setEnabled(open);
 }
 
 void TVnDataModule::AddRecentFile(const QString &path) {

@@ -3,6 +3,7 @@
 #include "ui/VnCommandCatalogue.h"
 #include "ui/VnDataModule.h"
 #include "ui/VnHelp.h"
+#include "ui/VnLanguagesForm.h"
 #include "ui/VnRowsPreviewModel.h"
 #include "ui/VnStartupForm.h"
 #include "ui/VnWindowGeometry.h"
@@ -160,6 +161,10 @@ void TMainForm::ConnectCommands() {
     action->setEnabled(true);
     connect(action, &QAction::triggered, this, handler);
   }
+  connect(commands.Action(QStringLiteral("aProjectLang")), &QAction::triggered, this, [this] {
+    TVnLanguagesForm form(FData.Project(), this);
+    form.exec();
+  });
   QAction *viewLog = commands.Action(QStringLiteral("aViewLog"));
   viewLog->setEnabled(true);
   connect(viewLog, &QAction::toggled, this, [this](bool on) {
