@@ -1,6 +1,6 @@
 #include "core/VnFileHelpers.h"
 #include "core/VnMarkers.h"
-#include "core/VnSpecifiers.h"
+#include "core/VnFormatPlaceholders.h"
 #include "core/VnTextHelpers.h"
 #include "core/VnWildcard.h"
 
@@ -29,7 +29,7 @@ TEST(VnWildcard, AnchoredAtTheStartOnly) {
         << c.text << " ~ " << c.pattern;
 }
 
-TEST(VnSpecifiers, PercentAndBraceSpecifiers) {
+TEST(VnFormatPlaceholders, PercentAndBraceSpecifiers) {
   const struct {
     bool brace;
     const char *text;

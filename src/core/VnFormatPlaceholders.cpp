@@ -1,4 +1,4 @@
-#include "core/VnSpecifiers.h"
+#include "core/VnFormatPlaceholders.h"
 
 namespace {
 
