@@ -34,7 +34,11 @@ TVnCustomLanguagesForm::TVnCustomLanguagesForm(TVnCustomLanguages &store, QWidge
   FList->setHeaderLabels({QStringLiteral("Visible Name"), QStringLiteral("ISO Code")});
   FList->setRootIsDecorated(false);
   FList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  FList->setColumnWidth(colName, 240);
+  // The name takes the room the code leaves; no sideways scrolling for two columns.
+  FList->header()->setStretchLastSection(false);
+  FList->header()->setSectionResizeMode(colName, QHeaderView::Stretch);
+  FList->header()->setSectionResizeMode(colCode, QHeaderView::Interactive);
+  FList->header()->resizeSection(colCode, 110);
   // Action buttons are pressed on purpose, never by Enter.
   for (QPushButton *button : {FAdd, FEdit, FRemove})
     button->setAutoDefault(false);

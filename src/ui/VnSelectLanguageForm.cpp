@@ -87,7 +87,7 @@ bool TVnSelectLanguageForm::SelectCode(const QString &code) {
   for (QTreeWidgetItemIterator it(FTree); *it; ++it) {
     if (CodeOfItem(*it) == code) {
       FTree->setCurrentItem(*it);
-      FTree->scrollToItem(*it);
+      FTree->scrollToItem(*it, QAbstractItemView::PositionAtCenter);
       return true;
     }
   }
