@@ -1,5 +1,7 @@
 #include "ui/VnLanguagesForm.h"
 
+#include "ui/VnCustomLanguagesForm.h"
+
 #include "core/VnCustomLanguages.h"
 #include "core/VnLanguages.h"
 #include "core/VnMessages.h"
@@ -91,7 +93,10 @@ TVnLanguagesForm::TVnLanguagesForm(TVnV7Project &project, QWidget *parent)
   layout->addLayout(order);
   layout->addWidget(buttons);
 
-  EditCustomLanguages = [] { return false; };
+  EditCustomLanguages = [this] {
+    TVnCustomLanguagesForm form(this);
+    return form.exec() == QDialog::Accepted;
+  };
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(FAdd, &QPushButton::clicked, this, &TVnLanguagesForm::AddSelected);
