@@ -11,8 +11,10 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -114,6 +116,14 @@ TVnLanguagesForm::TVnLanguagesForm(TVnV7Project &project, QWidget *parent)
   connect(FTargets, &QListWidget::itemDoubleClicked, this, [this] { RemoveSelected(); });
   connect(FTargets, &QListWidget::currentRowChanged, this, &TVnLanguagesForm::UpdateButtons);
   connect(FNative, &QComboBox::currentIndexChanged, this, &TVnLanguagesForm::UpdateButtons);
+
+  // Languages move by dragging as well as by the buttons.
+  FTree->setDragEnabled(true);
+  FTargets->setDragDropMode(QAbstractItemView::DragDrop);
+  FTargets->setDefaultDropAction(Qt::MoveAction);
+  for (QWidget *watched : {FTree->viewport(), FTargets->viewport(), static_cast<QWidget *>(FTargets)})
+    watched->installEventFilter(this);
+  FTree->setAcceptDrops(true);
 
   FillNativeBox();
   QString native = FProject.IsEmpty() ? QString() : FProject.GetTargetInfo(0).NativeLanguage;
@@ -259,6 +269,50 @@ void TVnLanguagesForm::UpdateButtons() {
   FUp->setEnabled(row > 0);
   FDown->setEnabled(row >= 0 && row + 1 < FTargets->count());
   FAdd->setEnabled(FTree->currentItem() && !Listed(NodeText(FTree->currentItem())));
+}
+
+void TVnLanguagesForm::DroppedOnTargets(const QObject *source) {
+  if (source == FTree)
+    AddSelected();
+}
+
+void TVnLanguagesForm::DroppedOnTree(const QObject *source) {
+  if (source == FTargets)
+    RemoveSelected();
+}
+
+bool TVnLanguagesForm::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == FTargets && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      RemoveSelected();
+      return true;
+    }
+    return false;
+  }
+  const bool onTargets = watched == FTargets->viewport();
+  switch (event->type()) {
+  case QEvent::DragEnter:
+  case QEvent::DragMove: {
+    auto *drag = static_cast<QDropEvent *>(event);
+    if (drag->source() == (onTargets ? static_cast<QObject *>(FTree) : FTargets)) {
+      drag->acceptProposedAction();
+      return true;
+    }
+    return onTargets ? false : true; // the tree takes nothing else
+  }
+  case QEvent::Drop: {
+    auto *drop = static_cast<QDropEvent *>(event);
+    if (drop->source() == FTargets && onTargets)
+      return false; // a move within the list
+    onTargets ? DroppedOnTargets(drop->source()) : DroppedOnTree(drop->source());
+    drop->setDropAction(Qt::IgnoreAction); // the views must not move items themselves
+    drop->accept();
+    return true;
+  }
+  default:
+    return false;
+  }
 }
 
 void TVnLanguagesForm::accept() {

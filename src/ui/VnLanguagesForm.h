@@ -40,7 +40,16 @@ public:
   /// Rebuilds the tree of available languages, with the filter's text.
   void BuildTree();
 
+  /// What a drop does: a tree node dropped on the list is added, a list item
+  /// dropped on the tree is removed (with the question). Moves within the
+  /// list are the list's own.
+  void DroppedOnTargets(const QObject *source);
+  void DroppedOnTree(const QObject *source);
+
   void accept() override;
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void FillNativeBox();

@@ -8,6 +8,8 @@
 #include "VnProjectFixture.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -77,6 +79,25 @@ TEST_F(VnLanguagesDialog, AddingIsRefusedForListedLanguagesAndRemovingAsks) {
   form.accept(); // only Cancel can close it now
   EXPECT_EQ(form.result(), 0);
   EXPECT_EQ(FProject.Languages().Count(), 3);
+}
+
+TEST_F(VnLanguagesDialog, DropsAndTheEnterKeyAddAndRemove) {
+  TVnLanguagesForm form(FProject);
+  SelectNode(form, DisplayNameOfCode("ja"));
+  form.DroppedOnTargets(form.Tree());
+  EXPECT_EQ(form.TargetCodes().last(), QStringLiteral("ja"));
+  form.DroppedOnTargets(form.Targets()); // a move within the list adds nothing
+  EXPECT_EQ(form.TargetCodes().size(), 4);
+
+  FMessages.Answer(TVnMsgButton::Yes);
+  form.DroppedOnTree(form.Targets());
+  EXPECT_EQ(form.TargetCodes(), QStringList({"de", "fr", "it"}));
+
+  form.Targets()->setCurrentRow(1);
+  FMessages.Answer(TVnMsgButton::Yes);
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(form.Targets(), &enter);
+  EXPECT_EQ(form.TargetCodes(), QStringList({"de", "it"}));
 }
 
 TEST_F(VnLanguagesDialog, OkAppliesTheChoiceToTheProject) {
