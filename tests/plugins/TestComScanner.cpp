@@ -1,0 +1,177 @@
+// A plug-in for the tests of the COM layer: built from the public headers only,
+// loaded through the real loader.
+
+#include "IVnTestEcho.h"
+
+#include "vantria/com/VnCom.h"
+
+#include <atomic>
+#include <stdexcept>
+
+namespace {
+
+std::atomic<int> LiveCount{0};
+
+class TEcho final : public IVnTestEcho {
+public:
+  TEcho() { ++LiveCount; }
+
+  HRESULT QueryInterface(const IID &iid, void **object) noexcept override {
+    return VnComGuard([&] {
+      if (!object)
+        return E_POINTER;
+      if (iid == IID_IUnknown || iid == IID_IVnTestEcho) {
+        *object = static_cast<IVnTestEcho *>(this);
+        AddRef();
+        return S_OK;
+      }
+      *object = nullptr;
+      return E_NOINTERFACE;
+    });
+  }
+  std::uint32_t AddRef() noexcept override { return ++FReferences; }
+  std::uint32_t Release() noexcept override {
+    const std::uint32_t left = --FReferences;
+    if (left == 0)
+      delete this;
+    return left;
+  }
+
+  HRESULT Echo(BSTR text, VARIANT *result) noexcept override {
+    return VnComGuard([&] {
+      if (!result)
+        return E_POINTER;
+      BSTR copy = SysAllocStringLen(text, SysStringLen(text));
+      if (!copy && text)
+        throw std::bad_alloc();
+      result->vt = VT_BSTR;
+      result->bstrVal = copy;
+      return S_OK;
+    });
+  }
+  HRESULT Fail(std::int32_t how) noexcept override {
+    return VnComGuard([&] {
+      if (how == 1)
+        throw std::runtime_error("asked to fail");
+      if (how == 2)
+        throw std::bad_alloc();
+      return how == 0 ? S_OK : E_INVALIDARG;
+    });
+  }
+  HRESULT LiveObjects(VARIANT *count) noexcept override {
+    return VnComGuard([&] {
+      if (!count)
+        return E_POINTER;
+      count->vt = VT_I4;
+      count->lVal = LiveCount.load();
+      return S_OK;
+    });
+  }
+
+private:
+  ~TEcho() { --LiveCount; }
+  std::atomic<std::uint32_t> FReferences{1};
+};
+
+class TFactory final : public IClassFactory {
+public:
+  HRESULT QueryInterface(const IID &iid, void **object) noexcept override {
+    return VnComGuard([&] {
+      if (!object)
+        return E_POINTER;
+      if (iid == IID_IUnknown || iid == IID_IClassFactory) {
+        *object = static_cast<IClassFactory *>(this);
+        return S_OK;
+      }
+      *object = nullptr;
+      return E_NOINTERFACE;
+    });
+  }
+  // One static factory for the life of the module: counting would change nothing.
+  std::uint32_t AddRef() noexcept override { return 2; }
+  std::uint32_t Release() noexcept override { return 1; }
+
+  HRESULT CreateInstance(IUnknown *outer, const IID &iid, void **object) noexcept override {
+    return VnComGuard([&] {
+      if (!object)
+        return E_POINTER;
+      *object = nullptr;
+      if (outer)
+        return CLASS_E_CLASSNOTAVAILABLE;
+      TEcho *echo = new TEcho;
+      const HRESULT hr = echo->QueryInterface(iid, object);
+      echo->Release(); // the caller's reference, if any, keeps it alive
+      return hr;
+    });
+  }
+  HRESULT LockServer(std::int32_t) noexcept override { return S_OK; }
+};
+
+TFactory Factory;
+
+const char16_t ProgId[] = u"TestComScanner.Scanner";
+
+} // namespace
+
+VN_EXPORT HRESULT DllGetClassObject(const CLSID &clsid, const IID &iid, void **object) {
+  return VnComGuard([&] {
+    if (!object)
+      return E_POINTER;
+    *object = nullptr;
+    if (!(clsid == CLSID_VnTestEcho))
+      return CLASS_E_CLASSNOTAVAILABLE;
+    return Factory.QueryInterface(iid, object);
+  });
+}
+
+VN_EXPORT HRESULT DllCanUnloadNow() {
+  return VnComGuard([] { return LiveCount.load() == 0 ? S_OK : S_FALSE; });
+}
+
+VN_EXPORT HRESULT VnSetClassRegistrar(IVnClassRegistrar *registrar) {
+  return VnComGuard([&] {
+    VnStoredClassRegistrar().store(registrar);
+    return S_OK;
+  });
+}
+
+VN_EXPORT HRESULT DllRegisterServer() {
+  return VnComGuard([] {
+    IVnClassRegistrar *registrar = VnStoredClassRegistrar().load();
+    if (!registrar)
+      return E_FAIL;
+    BSTR name = SysAllocString(ProgId);
+    if (!name)
+      return E_OUTOFMEMORY;
+    const HRESULT hr = registrar->AddClass(name, CLSID_VnTestEcho);
+    SysFreeString(name);
+    return hr;
+  });
+}
+
+VN_EXPORT HRESULT DllUnregisterServer() {
+  return VnComGuard([] {
+    IVnClassRegistrar *registrar = VnStoredClassRegistrar().load();
+    if (!registrar)
+      return E_FAIL;
+    BSTR name = SysAllocString(ProgId);
+    if (!name)
+      return E_OUTOFMEMORY;
+    const HRESULT hr = registrar->RemoveClass(name, CLSID_VnTestEcho);
+    SysFreeString(name);
+    return hr;
+  });
+}
+
+VN_EXPORT HRESULT VnGetFileVersion(VARIANT *version) {
+  return VnComGuard([&] {
+    if (!version)
+      return E_POINTER;
+    BSTR text = SysAllocString(u"1.2.3.4");
+    if (!text)
+      return E_OUTOFMEMORY;
+    version->vt = VT_BSTR;
+    version->bstrVal = text;
+    return S_OK;
+  });
+}
