@@ -1,5 +1,6 @@
 // vantriadesk: the desktop program.
 
+#include "com/VnComLoader.h"
 #include "config/VnConfiguration.h"
 #include "core/VnCustomLanguages.h"
 #include "core/VnError.h"
@@ -26,6 +27,7 @@ int main(int argc, char *argv[]) {
   VnSetFileDialogs(&fileDialogs);
 
   VnInstallLanguageTable();
+  VnInstallPluginVersionReader(); // plug-ins tell their own versions
   try {
     LoadCustomLanguages();
   } catch (const EVnError &e) {

@@ -2,6 +2,7 @@
 
 #include "cli/VnCliMain.h"
 
+#include "com/VnComLoader.h"
 #include "config/VnConfiguration.h"
 #include "core/VnCustomLanguages.h"
 #include "core/VnError.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[]) {
   config.LoadConfigurationReadOnly();
   QTextStream out(stdout), err(stderr);
   VnInstallLanguageTable();
+  VnInstallPluginVersionReader(); // plug-ins tell their own versions
   try {
     LoadCustomLanguages();
   } catch (const EVnError &e) {
