@@ -5,6 +5,8 @@
 
 #include "com/VnComLoader.h"
 
+#include "vantria/com/VnComPtr.h"
+
 #include <QList>
 #include <QString>
 
