@@ -7,6 +7,9 @@
 #include "vantria/VnPlugins.h"
 
 inline constexpr CLSID CLSID_VnTestScanner = VnGuid("{3D6A1F52-8C47-4E19-B0D3-6F2E9A7C5B81}");
+inline constexpr CLSID CLSID_VnTestImporter = VnGuid("{3D6A1F52-8C47-4E19-B0D3-6F2E9A7C5B82}");
+inline constexpr CLSID CLSID_VnTestTM = VnGuid("{3D6A1F52-8C47-4E19-B0D3-6F2E9A7C5B83}");
+inline constexpr CLSID CLSID_VnTestExporter = VnGuid("{3D6A1F52-8C47-4E19-B0D3-6F2E9A7C5B84}");
 inline constexpr IID IID_IVnTestControl = VnGuid("{A7C2E9D4-1B63-4F58-9E0A-2D8F6B3C7E15}");
 
 struct IVnTestControl : IUnknown {
