@@ -2,6 +2,7 @@
 // loaded through the real loader.
 
 #include "IVnTestEcho.h"
+#include "VnTestPlugin.h"
 
 #include "vantria/com/VnCom.h"
 
@@ -73,41 +74,7 @@ private:
   std::atomic<std::uint32_t> FReferences{1};
 };
 
-class TFactory final : public IClassFactory {
-public:
-  HRESULT QueryInterface(const IID &iid, void **object) noexcept override {
-    return VnComGuard([&] {
-      if (!object)
-        return E_POINTER;
-      if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-        *object = static_cast<IClassFactory *>(this);
-        return S_OK;
-      }
-      *object = nullptr;
-      return E_NOINTERFACE;
-    });
-  }
-  // One static factory for the life of the module: counting would change nothing.
-  std::uint32_t AddRef() noexcept override { return 2; }
-  std::uint32_t Release() noexcept override { return 1; }
-
-  HRESULT CreateInstance(IUnknown *outer, const IID &iid, void **object) noexcept override {
-    return VnComGuard([&] {
-      if (!object)
-        return E_POINTER;
-      *object = nullptr;
-      if (outer)
-        return CLASS_E_CLASSNOTAVAILABLE;
-      TEcho *echo = new TEcho;
-      const HRESULT hr = echo->QueryInterface(iid, object);
-      echo->Release(); // the caller's reference, if any, keeps it alive
-      return hr;
-    });
-  }
-  HRESULT LockServer(std::int32_t) noexcept override { return S_OK; }
-};
-
-TFactory Factory;
+vntest::TFactory<TEcho> Factory;
 
 const char16_t ProgId[] = u"TestComScanner.Scanner";
 
@@ -135,33 +102,9 @@ VN_EXPORT HRESULT VnSetClassRegistrar(IVnClassRegistrar *registrar) {
   });
 }
 
-VN_EXPORT HRESULT DllRegisterServer() {
-  return VnComGuard([] {
-    IVnClassRegistrar *registrar = VnStoredClassRegistrar().load();
-    if (!registrar)
-      return E_FAIL;
-    BSTR name = SysAllocString(ProgId);
-    if (!name)
-      return E_OUTOFMEMORY;
-    const HRESULT hr = registrar->AddClass(name, CLSID_VnTestEcho);
-    SysFreeString(name);
-    return hr;
-  });
-}
+VN_EXPORT HRESULT DllRegisterServer() { return vntest::RegisterClass(true, ProgId, CLSID_VnTestEcho); }
 
-VN_EXPORT HRESULT DllUnregisterServer() {
-  return VnComGuard([] {
-    IVnClassRegistrar *registrar = VnStoredClassRegistrar().load();
-    if (!registrar)
-      return E_FAIL;
-    BSTR name = SysAllocString(ProgId);
-    if (!name)
-      return E_OUTOFMEMORY;
-    const HRESULT hr = registrar->RemoveClass(name, CLSID_VnTestEcho);
-    SysFreeString(name);
-    return hr;
-  });
-}
+VN_EXPORT HRESULT DllUnregisterServer() { return vntest::RegisterClass(false, ProgId, CLSID_VnTestEcho); }
 
 VN_EXPORT HRESULT VnGetFileVersion(VARIANT *version) {
   return VnComGuard([&] {

@@ -242,6 +242,8 @@ inline HRESULT RegisterClass(bool add, const char16_t *progId, const CLSID &clsi
     if (!registrar)
       return E_FAIL;
     BSTR name = SysAllocString(progId);
+    if (!name)
+      return E_OUTOFMEMORY;
     const HRESULT hr = add ? registrar->AddClass(name, clsid) : registrar->RemoveClass(name, clsid);
     SysFreeString(name);
     return hr;
