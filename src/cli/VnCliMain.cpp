@@ -20,6 +20,9 @@ const char *const kUsage =
     "                              project is saved (the old file kept as backup)\n"
     "  languages                   every language code with its name, tab-separated:\n"
     "                              the built-in ones, then the custom languages\n"
+    "  plugins [FOLDER]            the plug-ins in the plug-ins folder (or FOLDER) by\n"
+    "                              category; scanners with their name, extensions and\n"
+    "                              description, or why they cannot be used\n"
     "  --help                      this text\n"
     "  --version                   the program's version\n"
     "\n"
@@ -52,6 +55,8 @@ int VnCliMain(const QStringList &args, QTextStream &out, QTextStream &err, TVnCo
       return VnCliCheck(rest, out, config);
     if (command == QLatin1String("languages"))
       return VnCliLanguages(rest, out);
+    if (command == QLatin1String("plugins"))
+      return VnCliPlugins(rest, out);
     err << "Unknown command \"" << command << "\".\n\n" << kUsage;
   } catch (const EVnError &e) {
     err << "vantria: " << e.Message() << "\n";

@@ -18,3 +18,4 @@ int VnCliInfo(const QStringList &args, QTextStream &out);
 int VnCliRow(const QStringList &args, QTextStream &out);
 int VnCliCheck(const QStringList &args, QTextStream &out, TVnConfiguration &config);
 int VnCliLanguages(const QStringList &args, QTextStream &out);
+int VnCliPlugins(const QStringList &args, QTextStream &out);

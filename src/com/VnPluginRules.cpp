@@ -103,3 +103,32 @@ QString VnPluginReturnedText(BSTR text, const QString &pluginVersion) {
     return QString::fromUtf8(reinterpret_cast<const char *>(text) + 3, qsizetype(bytes) - 3);
   return VnPluginUsesUtf16(pluginVersion) ? VnBstrText(text) : VnBstrUtf8Text(text);
 }
+
+int VnVariantInt(const VARIANT &value, int fallback) {
+  switch (value.vt) {
+  case VT_EMPTY:
+    return 0;
+  case VT_I4:
+    return value.lVal;
+  case VT_BOOL:
+    return value.boolVal ? -1 : 0;
+  case VT_BSTR: {
+    bool ok = false;
+    const int number = VnBstrText(value.bstrVal).trimmed().toInt(&ok);
+    return ok ? number : fallback;
+  }
+  default:
+    return fallback;
+  }
+}
+
+QString VnVariantText(const VARIANT &value, const QString &pluginVersion) {
+  switch (value.vt) {
+  case VT_BSTR:
+    return VnPluginReturnedText(value.bstrVal, pluginVersion);
+  case VT_I4:
+    return QString::number(value.lVal);
+  default:
+    return {};
+  }
+}

@@ -45,3 +45,11 @@ TVnBstr VnPluginText(const QString &text, const QString &pluginVersion);
 /// Text a plug-in returned: UTF-8 when it begins with the UTF-8 byte order
 /// mark (or when the plug-in is older than 1.1.0.0), else UTF-16.
 QString VnPluginReturnedText(BSTR text, const QString &pluginVersion);
+
+/// A result code in a plug-in's [out] variant read as an integer: a number, a
+/// Boolean (-1 true), or a text holding a number; an empty variant is 0 and
+/// anything else is `fallback`.
+int VnVariantInt(const VARIANT &value, int fallback);
+/// The text in a plug-in's [out] variant: a string read by the version's text
+/// rule (VnPluginReturnedText), a number as its digits, else empty.
+QString VnVariantText(const VARIANT &value, const QString &pluginVersion);

@@ -39,6 +39,18 @@ QString WritableSharedDataFolder() {
   return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
+QString PluginsFolder() {
+  const QString env = qEnvironmentVariable("VANTRIA_PLUGINS");
+  if (!env.isEmpty())
+    return WithSlash(env);
+  if (QCoreApplication::instance()) {
+    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/vantria/plugins");
+    if (QDir(installed).exists())
+      return WithSlash(QDir::cleanPath(installed));
+  }
+  return WithSlash(QStringLiteral(VN_BUILD_PLUGINS_DIR));
+}
+
 QString DemoProjectsFolder() {
   return UserDocumentsFolder() + QStringLiteral("Demo/");
 }

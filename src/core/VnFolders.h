@@ -16,6 +16,9 @@ QString SharedApplicationFolder();
 /// dictionaries the user adds): QStandardPaths::AppDataLocation
 /// ("~/.local/share/vantria/").
 QString WritableSharedDataFolder();
+/// The plug-ins folder: $VANTRIA_PLUGINS, else lib/vantria/plugins beside
+/// the installed program, else the build tree's plugins folder.
+QString PluginsFolder();
 /// Where the user's copies of the demo projects live.
 QString DemoProjectsFolder();
 

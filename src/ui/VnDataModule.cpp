@@ -8,6 +8,7 @@
 #include "core/VnFileDialogs.h"
 #include "core/VnFolders.h"
 #include "core/VnMessages.h"
+#include "plugins/VnConfiguredPlugins.h"
 
 #include <QAction>
 #include <QCursor>
@@ -15,6 +16,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
+
+#include <initializer_list>
 
 namespace {
 
@@ -51,6 +54,11 @@ TVnDataModule::TVnDataModule(TVnConfiguration &config, QObject *parent)
     : QObject(parent), FConfig(config), FProject(&FProgress), FCommands(new TVnCommandList(this)) {
   FTimer.setInterval(1);
   FConfig.LoadConfiguration();
+  for (TVnPluginManager *manager : std::initializer_list<TVnPluginManager *>{
+           &FScannerManager, &FImporterManager, &FExporterManager, &FTMManager, &FEditorManager})
+    manager->SetFolder(QString());
+  VnLoadImporters(FConfig.Importers(), FImporterManager);
+  VnLoadMemories(FConfig.TM(), FTMManager);
   FRecent = FConfig.Projects().GetRecentProjects();
   VnEnsureDemoProjects();
   FCommands->Action(QStringLiteral("aBatchTranslation"))->setText(QStringLiteral("Batch Translate"));
@@ -61,6 +69,8 @@ TVnDataModule::TVnDataModule(TVnConfiguration &config, QObject *parent)
 
 TVnDataModule::~TVnDataModule() {
   FConfig.Projects().SetRecentProjects(FRecent);
+  VnSaveImporters(FConfig.Importers(), FImporterManager);
+  VnSaveMemories(FConfig.TM(), FTMManager);
   try {
     FConfig.SaveConfiguration();
   } catch (const EVnError &e) {

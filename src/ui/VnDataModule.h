@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/VnProgress.h"
+#include "plugins/VnImporterManager.h"
+#include "plugins/VnScannerManager.h"
 #include "project/VnV7Project.h"
 
 #include <QObject>
@@ -29,6 +31,13 @@ public:
   QTimer &Timer() { return FTimer; }
   TVnCommandList &Commands() { return *FCommands; }
   TVnConfiguration &Config() { return FConfig; }
+
+  // The plug-in managers, searching the plug-ins folder once at start-up.
+  TVnScannerManager &ScannerManager() { return FScannerManager; }
+  TVnImporterManager &ImporterManager() { return FImporterManager; }
+  TVnExporterManager &ExporterManager() { return FExporterManager; }
+  TVnTMManager &TMManager() { return FTMManager; }
+  TVnEditorManager &EditorManager() { return FEditorManager; }
 
   /// The Reopen list, most recent first.
   const QStringList &RecentFiles() const { return FRecent; }
@@ -77,6 +86,11 @@ private:
   void ShowUnavailable(const QString &what);
 
   TVnConfiguration &FConfig; // not owned
+  TVnScannerManager FScannerManager;
+  TVnImporterManager FImporterManager;
+  TVnExporterManager FExporterManager;
+  TVnTMManager FTMManager;
+  TVnEditorManager FEditorManager;
   TVnProgress FProgress;
   TVnV7Project FProject;
   QTimer FTimer;

@@ -130,6 +130,25 @@ TEST_F(VnCli, LanguagesListsEveryCodeWithItsName) {
   EXPECT_EQ(Run({"languages", "extra"}), ecUsage);
 }
 
+TEST_F(VnCli, PluginsListsEachCategoryAndExplainsABrokenPlugin) {
+  ASSERT_EQ(Run({"plugins"}), ecSuccess) << FErr.toStdString(); // the build tree's folder
+  EXPECT_TRUE(FOut.contains(QStringLiteral("3 scanner(s) found in folder "))) << FOut.toStdString();
+  EXPECT_TRUE(FOut.contains(QStringLiteral("  TestScanner.so\n    Name: Test Scanner\n    Supported Extensions: "
+                                           "*.vntest\n    Description: Scans files for the tests.\n")))
+      << FOut.toStdString();
+  // Broken on purpose: a library without the exports of a plug-in.
+  EXPECT_TRUE(FOut.contains(QStringLiteral("  TestBrokenScanner.so\n    cannot be used: Failed to register OCX.")))
+      << FOut.toStdString();
+  for (const char *found : {"1 importer(s) found", "1 TM(s) found", "1 exporter(s) found", "0 plug-in(s) found"})
+    EXPECT_TRUE(FOut.contains(QLatin1String(found))) << found;
+  EXPECT_TRUE(FOut.contains(QStringLiteral("  TestTM.so\n    ProgID: TestTM.TM\n")));
+
+  ASSERT_EQ(Run({"plugins", FDir.path()}), ecSuccess);
+  EXPECT_TRUE(FOut.startsWith(QStringLiteral("0 scanner(s) found in folder %1\n").arg(FDir.path())));
+  EXPECT_EQ(Run({"plugins", FDemo}), ecUsage);
+  EXPECT_EQ(Run({"plugins", FDir.path(), FDir.path()}), ecUsage);
+}
+
 TEST(VnCliProgram, ReadsTheSettingsButNeverWritesThem) {
   QTemporaryDir dir;
   const QString settings = dir.filePath(QStringLiteral("settings.vno"));

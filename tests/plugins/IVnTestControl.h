@@ -24,6 +24,10 @@ struct IVnTestControl : IUnknown {
   virtual HRESULT SetDelay(std::int32_t op, std::int32_t steps, std::int32_t milliseconds) noexcept = 0;
   /// `count` [out]: how often operation `op` was called.
   virtual HRESULT CallCount(std::int32_t op, VARIANT *count) noexcept = 0;
+  /// `text` [out]: the arguments of the last call of `op`, joined by "|",
+  /// for the operations that record them (Setup of importers and memories:
+  /// configuration|source|target|silent).
+  virtual HRESULT LastArguments(std::int32_t op, VARIANT *text) noexcept = 0;
 
 protected:
   ~IVnTestControl() = default;

@@ -8,7 +8,15 @@ class TImporter final : public vntest::TObject<IGeneralImporter, IID_IGeneralImp
 public:
   HRESULT Enable(VARIANT *result) noexcept override { return FBehaviours.Run(1, result); }
   HRESULT Disable(VARIANT *result) noexcept override { return FBehaviours.Run(2, result); }
-  HRESULT Setup(BSTR, BSTR, BSTR, std::int32_t, VARIANT *result) noexcept override { return FBehaviours.Run(3, result); }
+  HRESULT Setup(BSTR configuration, BSTR source, BSTR target, std::int32_t silent, VARIANT *result) noexcept override {
+    return VnComGuard([&] {
+      FBehaviours.Record(3, {configuration, source, target}, silent);
+      const HRESULT hr = FBehaviours.Run(3, result);
+      if (SUCCEEDED(hr) && result && result->vt == VT_EMPTY)
+        vntest::AnswerFromConfiguration(configuration, result);
+      return hr;
+    });
+  }
   HRESULT Translate(BSTR, BSTR, VARIANT *result) noexcept override { return FBehaviours.Run(4, result); }
   HRESULT GetText(std::int32_t, VARIANT *text) noexcept override { return FBehaviours.Run(5, text); }
   HRESULT Reserved6(VARIANT *result) noexcept override { return FBehaviours.Run(6, result); }

@@ -8,6 +8,23 @@ namespace {
 
 class TScanner final : public vntest::TObject<IGeneralScanner, IID_IGeneralScanner> {
 public:
+  // Until a test says otherwise, it describes itself as a scanner does; a test
+  // that cannot reach the object (the host creates it) sets
+  // $VN_TEST_SCANNER_INFO (ASCII) instead.
+  TScanner() {
+    FBehaviours.Control(3, [](vntest::TBehaviour &b) {
+      const char *set = std::getenv("VN_TEST_SCANNER_INFO");
+      if (set) {
+        const std::string info(set);
+        vntest::SetText(&b.Answer, std::u16string(info.begin(), info.end()).c_str());
+        return;
+      }
+      vntest::SetText(&b.Answer, u"<info><name>Test Scanner</name>"
+                                 u"<supported_file_extensions>*.vntest</supported_file_extensions>"
+                                 u"<short_description>Scans files for the tests.</short_description></info>");
+    });
+  }
+
   HRESULT Scan(VARIANT *, std::int32_t, VARIANT *, VARIANT *result) noexcept override {
     return FBehaviours.Run(1, result);
   }

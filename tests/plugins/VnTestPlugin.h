@@ -12,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <initializer_list>
 #include <cstdlib>
 #include <mutex>
 #include <new>
@@ -112,6 +113,26 @@ public:
     });
   }
 
+  /// Keeps the arguments of a call of `op` for LastArguments.
+  void Record(int op, std::initializer_list<BSTR> texts, std::int32_t number) {
+    std::u16string joined;
+    for (BSTR text : texts)
+      joined.append(text ? text : u"").append(u"|");
+    joined.push_back(char16_t(u'0' + number % 10)); // the numbers recorded are flags
+    std::lock_guard<std::mutex> lock(FMutex);
+    FArguments[op - 1] = joined;
+  }
+
+  HRESULT LastArguments(std::int32_t op, VARIANT *text) {
+    return VnComGuard([&] {
+      if (op < 1 || op > kOperations || !text)
+        return E_INVALIDARG;
+      std::lock_guard<std::mutex> lock(FMutex);
+      SetText(text, FArguments[op - 1].c_str());
+      return S_OK;
+    });
+  }
+
   void Abort() { FAborted.store(true); }
   int Percent() const { return FPercent.load(); }
 
@@ -130,8 +151,9 @@ private:
   std::atomic<bool> FAborted{false};
   std::atomic<int> FPercent{0};
   std::array<std::atomic<int>, kOperations> FCalls{};
-  std::mutex FMutex; // guards FBehaviour: set by the test while a worker runs
+  std::mutex FMutex; // guards FBehaviour and FArguments: set by the test while a worker runs
   std::array<TBehaviour, kOperations> FBehaviour;
+  std::array<std::u16string, kOperations> FArguments;
 };
 
 /// An object serving the contract `TContract` (whose IID is `ContractIid`)
@@ -181,6 +203,9 @@ public:
     });
   }
   HRESULT CallCount(std::int32_t op, VARIANT *count) noexcept override { return FBehaviours.CallCount(op, count); }
+  HRESULT LastArguments(std::int32_t op, VARIANT *text) noexcept override {
+    return FBehaviours.LastArguments(op, text);
+  }
 
 protected:
   virtual ~TObject() = default;
@@ -222,6 +247,25 @@ public:
   HRESULT LockServer(std::int32_t) noexcept override { return S_OK; }
 };
 
+/// Setup of importers and memories answers the number of a configuration
+/// string "result=N": the objects the host creates while it loads its
+/// configuration cannot be steered otherwise. False for any other string.
+inline bool AnswerFromConfiguration(BSTR configuration, VARIANT *result) {
+  const std::u16string text = configuration ? configuration : u"";
+  const std::u16string prefix = u"result=";
+  if (!result || text.compare(0, prefix.size(), prefix) != 0)
+    return false;
+  int value = 0;
+  std::size_t i = prefix.size();
+  const bool negative = i < text.size() && text[i] == u'-';
+  for (i += negative ? 1 : 0; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+    value = value * 10 + int(text[i] - u'0');
+  VariantInit(result);
+  result->vt = VT_I4;
+  result->lVal = negative ? -value : value;
+  return true;
+}
+
 /// The plug-in's file version: $VN_TEST_PLUGIN_VERSION when a test sets it,
 /// so that tests can try old and new plug-ins.
 inline HRESULT FileVersion(VARIANT *version) {
@@ -252,8 +296,9 @@ inline HRESULT RegisterClass(bool add, const char16_t *progId, const CLSID &clsi
 
 } // namespace vntest
 
-/// The exports of a test plug-in serving `CLASS` as `CLSID_` under `PROGID`.
-#define VN_TEST_PLUGIN_EXPORTS(CLASS, CLSID_, PROGID)                                                  \
+/// The exports of a test plug-in serving `CLASS` as `CLSID_`, all but its
+/// registration.
+#define VN_TEST_PLUGIN_CLASS_EXPORTS(CLASS, CLSID_)                                                    \
   namespace {                                                                                          \
   vntest::TFactory<CLASS> Factory;                                                                     \
   }                                                                                                    \
@@ -270,6 +315,10 @@ inline HRESULT RegisterClass(bool add, const char16_t *progId, const CLSID &clsi
     VnStoredClassRegistrar().store(registrar);                                                         \
     return S_OK;                                                                                       \
   }                                                                                                    \
-  VN_EXPORT HRESULT DllRegisterServer() { return vntest::RegisterClass(true, PROGID, CLSID_); }         \
-  VN_EXPORT HRESULT DllUnregisterServer() { return vntest::RegisterClass(false, PROGID, CLSID_); }      \
   VN_EXPORT HRESULT VnGetFileVersion(VARIANT *version) { return vntest::FileVersion(version); }
+
+/// The exports of a test plug-in serving `CLASS` as `CLSID_` under `PROGID`.
+#define VN_TEST_PLUGIN_EXPORTS(CLASS, CLSID_, PROGID)                                                  \
+  VN_TEST_PLUGIN_CLASS_EXPORTS(CLASS, CLSID_)                                                          \
+  VN_EXPORT HRESULT DllRegisterServer() { return vntest::RegisterClass(true, PROGID, CLSID_); }         \
+  VN_EXPORT HRESULT DllUnregisterServer() { return vntest::RegisterClass(false, PROGID, CLSID_); }

@@ -1,0 +1,304 @@
+#include "plugins/VnImporterManager.h"
+
+#include "com/VnClassRegistry.h"
+#include "com/VnComLoader.h"
+#include "com/VnComText.h"
+#include "com/VnPluginRules.h"
+
+#include "core/VnError.h"
+
+#include "vantria/IGeneralImporter.h"
+#include "vantria/IGeneralTM.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// What a result variant holds when the plug-in wrote nothing readable: a
+// failure, so that silence is never taken for success.
+constexpr int kUnreadableResult = -3;
+
+GUID ClassOf(const QString &classId) {
+  const std::optional<GUID> clsid = VnGuidFromText(classId);
+  if (!clsid)
+    throw EVnError(QStringLiteral("\"%1\" is not a class identifier.").arg(classId));
+  return *clsid;
+}
+
+} // namespace
+
+// --- TVnImporterConfig ---------------------------------------------------------
+
+void TVnImporterConfig::CreateObject() {
+  TVnComPtr<IGeneralImporter> importer;
+  VnCreateInstance(ClassOf(ClassId), IID_IGeneralImporter, importer.Receive());
+  SetImporter(std::move(importer));
+}
+
+void TVnImporterConfig::SetImporter(TVnComPtr<IGeneralImporter> importer) {
+  FImporter = std::move(importer);
+  ReadPluginVersion();
+}
+
+void TVnImporterConfig::ReadPluginVersion() {
+  FVersion.clear();
+  const std::optional<GUID> clsid = VnGuidFromText(ClassId);
+  const QString library = clsid ? TVnClassRegistry().LibraryOf(*clsid) : QString();
+  if (library.isEmpty())
+    return;
+  try {
+    FVersion = VnGetFileVersion(library);
+  } catch (const EVnError &) {
+    // A plug-in that cannot tell its version is taken for a current one.
+  }
+}
+
+QString TVnImporterConfig::PluginName() const {
+  const std::optional<GUID> clsid = VnGuidFromText(ClassId);
+  const QString library = clsid ? TVnClassRegistry().LibraryOf(*clsid) : QString();
+  return library.isEmpty() ? ClassId : QFileInfo(library).fileName();
+}
+
+int TVnImporterConfig::Setup(const QString &configuration, const QString &source, const QString &target,
+                             bool silent) {
+  VnAssert(HasObject(), "importer entry without a plug-in object");
+  TVnVariant result;
+  VnCheckPluginCall(FImporter->Setup(VnPluginText(configuration, FVersion).Get(), VnPluginText(source, FVersion).Get(),
+                                     VnPluginText(target, FVersion).Get(), silent ? 1 : 0, result.Receive()),
+                    PluginName(), "Setup");
+  return VnVariantInt(result.Value(), kUnreadableResult);
+}
+
+QString TVnImporterConfig::GetText(int code) {
+  VnAssert(HasObject(), "importer entry without a plug-in object");
+  TVnVariant text;
+  VnCheckPluginCall(FImporter->GetText(code, text.Receive()), PluginName(), "GetText");
+  return VnVariantText(text.Value(), FVersion);
+}
+
+QString TVnImporterConfig::Translate(const QString &text, const QString &context) {
+  VnAssert(HasObject(), "importer entry without a plug-in object");
+  TVnVariant result;
+  VnCheckPluginCall(FImporter->Translate(VnPluginText(text, FVersion).Get(), VnPluginText(context, FVersion).Get(),
+                                         result.Receive()),
+                    PluginName(), "Translate");
+  return VnVariantText(result.Value(), FVersion);
+}
+
+int TVnImporterConfig::Enable() {
+  VnAssert(HasObject(), "importer entry without a plug-in object");
+  TVnVariant result;
+  VnCheckPluginCall(FImporter->Enable(result.Receive()), PluginName(), "Enable");
+  return VnVariantInt(result.Value(), kUnreadableResult);
+}
+
+void TVnImporterConfig::Disable() {
+  VnAssert(HasObject(), "importer entry without a plug-in object");
+  TVnVariant result;
+  VnCheckPluginCall(FImporter->Disable(result.Receive()), PluginName(), "Disable");
+}
+
+// --- TVnTMConfig ---------------------------------------------------------------
+
+void TVnTMConfig::CreateObject() {
+  TVnComPtr<IGeneralTM> memory;
+  VnCreateInstance(ClassOf(ClassId), IID_IGeneralTM, memory.Receive());
+  SetMemory(std::move(memory));
+}
+
+void TVnTMConfig::SetMemory(TVnComPtr<IGeneralTM> memory) {
+  FMemory = std::move(memory);
+  ReadPluginVersion();
+}
+
+int TVnTMConfig::Setup(const QString &configuration, const QString &source, const QString &target, bool silent) {
+  VnAssert(HasObject(), "memory entry without a plug-in object");
+  TVnVariant result;
+  VnCheckPluginCall(FMemory->Setup(VnPluginText(configuration, FVersion).Get(), VnPluginText(source, FVersion).Get(),
+                                   VnPluginText(target, FVersion).Get(), silent ? 1 : 0, result.Receive()),
+                    PluginName(), "Setup");
+  return VnVariantInt(result.Value(), kUnreadableResult);
+}
+
+QString TVnTMConfig::GetText(int code) {
+  VnAssert(HasObject(), "memory entry without a plug-in object");
+  TVnVariant text;
+  VnCheckPluginCall(FMemory->GetText(code, text.Receive()), PluginName(), "GetText");
+  return VnVariantText(text.Value(), FVersion);
+}
+
+QString TVnTMConfig::Translate(const QString &text, const QString &) {
+  VnAssert(HasObject(), "memory entry without a plug-in object");
+  TVnVariant result;
+  VnCheckPluginCall(FMemory->Lookup(VnPluginText(text, FVersion).Get(), result.Receive()), PluginName(), "Lookup");
+  return VnVariantText(result.Value(), FVersion);
+}
+
+int TVnTMConfig::Open() {
+  VnAssert(HasObject(), "memory entry without a plug-in object");
+  TVnVariant result;
+  VnCheckPluginCall(FMemory->Open(result.Receive()), PluginName(), "Open");
+  return VnVariantInt(result.Value(), kUnreadableResult);
+}
+
+void TVnTMConfig::Close(int mode) {
+  VnAssert(HasObject(), "memory entry without a plug-in object");
+  TVnVariant result;
+  VnCheckPluginCall(FMemory->Close(mode, result.Receive()), PluginName(), "Close");
+}
+
+// --- TVnImporterManager --------------------------------------------------------
+
+std::unique_ptr<TVnImporterConfig> TVnImporterManager::NewConfig() {
+  return std::make_unique<TVnImporterConfig>(*this);
+}
+
+TVnImporterConfig &TVnImporterManager::AddConfig() {
+  FConfigs.push_back(NewConfig());
+  return *FConfigs.back();
+}
+
+TVnImporterConfig &TVnImporterManager::Configs(int index) const {
+  VnAssert(index >= 0 && index < ConfigCount(), "configured entry index out of range");
+  return *FConfigs[std::size_t(index)];
+}
+
+void TVnImporterManager::DeleteConfig(int index) {
+  VnAssert(index >= 0 && index < ConfigCount(), "configured entry index out of range");
+  FConfigs.erase(FConfigs.begin() + index);
+}
+
+void TVnImporterManager::MoveConfig(int from, int to) {
+  VnAssert(from >= 0 && from < ConfigCount() && to >= 0 && to < ConfigCount(), "configured entry index out of range");
+  auto entry = std::move(FConfigs[std::size_t(from)]);
+  FConfigs.erase(FConfigs.begin() + from);
+  FConfigs.insert(FConfigs.begin() + to, std::move(entry));
+}
+
+void TVnImporterManager::SetAllEnabled(bool enabled) {
+  FAllEnabled = enabled;
+  if (enabled && OnChange)
+    OnChange(*this);
+}
+
+void TVnImporterManager::SetEnabled(TVnImporterConfig &entry, bool enable) {
+  entry.Enabled = enable;
+  if (!enable) {
+    entry.Disable();
+    return;
+  }
+  int result = kUnreadableResult;
+  try {
+    result = entry.Enable();
+  } catch (...) {
+    // A failing Enable is a failed connection, never a successful one.
+    entry.Enabled = false;
+    try {
+      entry.Disable();
+    } catch (...) {
+      // The failure of Enable is the one worth reporting.
+    }
+    throw;
+  }
+  entry.Enabled = result == 0 || result == -4;
+  if (!entry.Enabled)
+    entry.Disable();
+}
+
+int TVnImporterManager::SetupEntry(TVnImporterConfig &entry, const QString &source, const QString &target) {
+  return entry.Setup(entry.GetText(0), source, target, FSilent);
+}
+
+void TVnImporterManager::QueryTranslations(const QString &text, const QString &context,
+                                           const TVnTranslationCallback &callback) {
+  if (!FAllEnabled)
+    return;
+  TVnImporterCallbackData data;
+  for (const auto &entry : FConfigs) {
+    if (!entry->Enabled)
+      continue;
+    const QString answer = entry->Translate(text, context);
+    try {
+      ParseTranslations(answer, data, callback);
+    } catch (const EVnError &) {
+      throw EVnError(QStringLiteral("Vantria failed to process translations returned by Translation Memory. Please "
+                                    "reconfigure or disable it if you keep getting this error.\r\nTM returned the "
+                                    "following data: \"%1\"")
+                         .arg(answer));
+    }
+  }
+}
+
+void TVnImporterManager::ParseTranslations(const QString &document, TVnImporterCallbackData &data,
+                                           const TVnTranslationCallback &callback) {
+  for (const TVnTranslationCandidate &candidate : VnParseTranslations(document, QStringLiteral("translations"))) {
+    ++data.Count;
+    data.Translation = candidate.Text;
+    data.Match = candidate.Match;
+    data.Comment = candidate.Comment;
+    data.RowComment = candidate.RowComment;
+    if (callback)
+      callback(data);
+  }
+}
+
+// --- TVnTMManager --------------------------------------------------------------
+
+std::unique_ptr<TVnImporterConfig> TVnTMManager::NewConfig() {
+  return std::make_unique<TVnTMConfig>(*this);
+}
+
+TVnTMConfig &TVnTMManager::AddConfig() {
+  return static_cast<TVnTMConfig &>(TVnImporterManager::AddConfig());
+}
+
+TVnTMConfig &TVnTMManager::Configs(int index) const {
+  return static_cast<TVnTMConfig &>(TVnImporterManager::Configs(index));
+}
+
+void TVnTMManager::DeleteConfig(int index) {
+  TVnImporterManager::DeleteConfig(index);
+  if (index == FLiveIndex)
+    FLiveIndex = -1;
+  else if (index < FLiveIndex)
+    --FLiveIndex;
+}
+
+void TVnTMManager::MoveConfig(int from, int to) {
+  TVnImporterManager::MoveConfig(from, to);
+  if (FLiveIndex == from)
+    FLiveIndex = to;
+  else if (from < FLiveIndex && FLiveIndex <= to)
+    --FLiveIndex;
+  else if (to <= FLiveIndex && FLiveIndex < from)
+    ++FLiveIndex;
+}
+
+void TVnTMManager::SetLiveIndex(int index) {
+  VnAssert(index >= -1 && index < ConfigCount(), "live memory index out of range");
+  FLiveIndex = index;
+}
+
+IGeneralTM *TVnTMManager::LiveMemory() const {
+  return FLiveIndex >= 0 ? Configs(FLiveIndex).Memory() : nullptr;
+}
+
+void TVnTMManager::AttachMemory(TVnTMConfig &entry, TVnComPtr<IGeneralTM> memory) {
+  entry.SetMemory(std::move(memory));
+  IGeneralTM *tm = entry.Memory();
+  // The answers only say what the memory can do. An answer left empty counts
+  // as -1, the value the question starts from; a memory that cannot answer
+  // simply cannot store.
+  const auto answered = [](auto call) {
+    try {
+      TVnVariant result;
+      return SUCCEEDED(call(result.Receive())) && result.Value().vt != VT_EMPTY &&
+             VnVariantInt(result.Value(), -1) >= 0;
+    } catch (...) {
+      return false;
+    }
+  };
+  entry.CanStore = answered([&](VARIANT *r) { return tm->Store(nullptr, nullptr, nullptr, nullptr, r); });
+  entry.InquiredA = answered([&](VARIANT *r) { return tm->InquireA(0, r); });
+  entry.InquiredB = answered([&](VARIANT *r) { return tm->InquireB(nullptr, nullptr, nullptr, nullptr, r); });
+}
