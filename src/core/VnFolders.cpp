@@ -13,6 +13,20 @@ QString WithSlash(QString path) {
   return path;
 }
 
+/// $`variable` when set, else `installed` (relative to the program's folder)
+/// when that exists, else the folder of a build tree.
+QString ProgramFolder(const char *variable, const char *installed, const char *buildTree) {
+  const QString env = qEnvironmentVariable(variable);
+  if (!env.isEmpty())
+    return WithSlash(env);
+  if (QCoreApplication::instance()) {
+    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(installed);
+    if (QDir(path).exists())
+      return WithSlash(QDir::cleanPath(path));
+  }
+  return WithSlash(QString::fromUtf8(buildTree));
+}
+
 } // namespace
 
 QString UserDocumentsFolder() {
@@ -24,15 +38,7 @@ QString UserDocumentsFolder() {
 }
 
 QString SharedApplicationFolder() {
-  const QString env = qEnvironmentVariable("VANTRIA_DATA");
-  if (!env.isEmpty())
-    return WithSlash(env);
-  if (QCoreApplication::instance()) {
-    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vantria");
-    if (QDir(installed).exists())
-      return WithSlash(QDir::cleanPath(installed));
-  }
-  return WithSlash(QStringLiteral(VN_SOURCE_DATA_DIR));
+  return ProgramFolder("VANTRIA_DATA", "../share/vantria", VN_SOURCE_DATA_DIR);
 }
 
 QString WritableSharedDataFolder() {
@@ -40,15 +46,7 @@ QString WritableSharedDataFolder() {
 }
 
 QString PluginsFolder() {
-  const QString env = qEnvironmentVariable("VANTRIA_PLUGINS");
-  if (!env.isEmpty())
-    return WithSlash(env);
-  if (QCoreApplication::instance()) {
-    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/vantria/plugins");
-    if (QDir(installed).exists())
-      return WithSlash(QDir::cleanPath(installed));
-  }
-  return WithSlash(QStringLiteral(VN_BUILD_PLUGINS_DIR));
+  return ProgramFolder("VANTRIA_PLUGINS", "../lib/vantria/plugins", VN_BUILD_PLUGINS_DIR);
 }
 
 QString DemoProjectsFolder() {

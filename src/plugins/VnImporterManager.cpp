@@ -25,6 +25,25 @@ GUID ClassOf(const QString &classId) {
   return *clsid;
 }
 
+// Importers and memories share Setup and GetText, with the same parameters.
+template <typename TPlugin>
+int CallSetup(TPlugin *plugin, const QString &version, const QString &name, const QString &configuration,
+              const QString &source, const QString &target, bool silent) {
+  VnAssert(plugin, "configured entry without a plug-in object");
+  TVnVariant result;
+  VnCheckPluginCall(plugin->Setup(VnPluginText(configuration, version).Get(), VnPluginText(source, version).Get(),
+                                  VnPluginText(target, version).Get(), silent ? 1 : 0, result.Receive()),
+                    name, "Setup");
+  return VnVariantInt(result.Value(), kUnreadableResult);
+}
+
+template <typename TPlugin> QString CallGetText(TPlugin *plugin, const QString &version, const QString &name, int code) {
+  VnAssert(plugin, "configured entry without a plug-in object");
+  TVnVariant text;
+  VnCheckPluginCall(plugin->GetText(code, text.Receive()), name, "GetText");
+  return VnVariantText(text.Value(), version);
+}
+
 } // namespace
 
 // --- TVnImporterConfig ---------------------------------------------------------
@@ -61,19 +80,11 @@ QString TVnImporterConfig::PluginName() const {
 
 int TVnImporterConfig::Setup(const QString &configuration, const QString &source, const QString &target,
                              bool silent) {
-  VnAssert(HasObject(), "importer entry without a plug-in object");
-  TVnVariant result;
-  VnCheckPluginCall(FImporter->Setup(VnPluginText(configuration, FVersion).Get(), VnPluginText(source, FVersion).Get(),
-                                     VnPluginText(target, FVersion).Get(), silent ? 1 : 0, result.Receive()),
-                    PluginName(), "Setup");
-  return VnVariantInt(result.Value(), kUnreadableResult);
+  return CallSetup(FImporter.Get(), FVersion, PluginName(), configuration, source, target, silent);
 }
 
 QString TVnImporterConfig::GetText(int code) {
-  VnAssert(HasObject(), "importer entry without a plug-in object");
-  TVnVariant text;
-  VnCheckPluginCall(FImporter->GetText(code, text.Receive()), PluginName(), "GetText");
-  return VnVariantText(text.Value(), FVersion);
+  return CallGetText(FImporter.Get(), FVersion, PluginName(), code);
 }
 
 QString TVnImporterConfig::Translate(const QString &text, const QString &context) {
@@ -112,19 +123,11 @@ void TVnTMConfig::SetMemory(TVnComPtr<IGeneralTM> memory) {
 }
 
 int TVnTMConfig::Setup(const QString &configuration, const QString &source, const QString &target, bool silent) {
-  VnAssert(HasObject(), "memory entry without a plug-in object");
-  TVnVariant result;
-  VnCheckPluginCall(FMemory->Setup(VnPluginText(configuration, FVersion).Get(), VnPluginText(source, FVersion).Get(),
-                                   VnPluginText(target, FVersion).Get(), silent ? 1 : 0, result.Receive()),
-                    PluginName(), "Setup");
-  return VnVariantInt(result.Value(), kUnreadableResult);
+  return CallSetup(FMemory.Get(), FVersion, PluginName(), configuration, source, target, silent);
 }
 
 QString TVnTMConfig::GetText(int code) {
-  VnAssert(HasObject(), "memory entry without a plug-in object");
-  TVnVariant text;
-  VnCheckPluginCall(FMemory->GetText(code, text.Receive()), PluginName(), "GetText");
-  return VnVariantText(text.Value(), FVersion);
+  return CallGetText(FMemory.Get(), FVersion, PluginName(), code);
 }
 
 QString TVnTMConfig::Translate(const QString &text, const QString &) {

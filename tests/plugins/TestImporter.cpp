@@ -9,13 +9,7 @@ public:
   HRESULT Enable(VARIANT *result) noexcept override { return FBehaviours.Run(1, result); }
   HRESULT Disable(VARIANT *result) noexcept override { return FBehaviours.Run(2, result); }
   HRESULT Setup(BSTR configuration, BSTR source, BSTR target, std::int32_t silent, VARIANT *result) noexcept override {
-    return VnComGuard([&] {
-      FBehaviours.Record(3, {configuration, source, target}, silent);
-      const HRESULT hr = FBehaviours.Run(3, result);
-      if (SUCCEEDED(hr) && result && result->vt == VT_EMPTY)
-        vntest::AnswerFromConfiguration(configuration, result);
-      return hr;
-    });
+    return vntest::RunSetup(FBehaviours, configuration, source, target, silent, result);
   }
   HRESULT Translate(BSTR, BSTR, VARIANT *result) noexcept override { return FBehaviours.Run(4, result); }
   HRESULT GetText(std::int32_t, VARIANT *text) noexcept override { return FBehaviours.Run(5, text); }

@@ -266,6 +266,19 @@ inline bool AnswerFromConfiguration(BSTR configuration, VARIANT *result) {
   return true;
 }
 
+/// Setup of the importer and memory test plug-ins: records its arguments, then
+/// answers what the test set, else what the configuration string asks for.
+inline HRESULT RunSetup(TBehaviours &behaviours, BSTR configuration, BSTR source, BSTR target, std::int32_t silent,
+                        VARIANT *result) {
+  return VnComGuard([&] {
+    behaviours.Record(3, {configuration, source, target}, silent);
+    const HRESULT hr = behaviours.Run(3, result);
+    if (SUCCEEDED(hr) && result && result->vt == VT_EMPTY)
+      AnswerFromConfiguration(configuration, result);
+    return hr;
+  });
+}
+
 /// The plug-in's file version: $VN_TEST_PLUGIN_VERSION when a test sets it,
 /// so that tests can try old and new plug-ins.
 inline HRESULT FileVersion(VARIANT *version) {
