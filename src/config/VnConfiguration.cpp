@@ -50,6 +50,12 @@ bool TVnConfiguration::TryLoadBackup() {
 }
 
 void TVnConfiguration::LoadConfiguration() {
+  LoadDocument();
+  // Whatever was read (or nothing), the validation settings start complete.
+  FValidation.Prepare();
+}
+
+void TVnConfiguration::LoadDocument() {
   Reset();
   FSaveBlocked = false;
   if (!QFileInfo::exists(FFileName))
@@ -84,12 +90,14 @@ void TVnConfiguration::LoadConfiguration() {
 void TVnConfiguration::LoadConfigurationReadOnly() {
   Reset();
   FSaveBlocked = true;
+  bool loaded = false;
   try {
-    if (QFileInfo::exists(FFileName) && TryParse(VnReadFile(FFileName), FFileName, nullptr))
-      return;
+    loaded = QFileInfo::exists(FFileName) && TryParse(VnReadFile(FFileName), FFileName, nullptr);
   } catch (const EVnError &) {
   }
-  TryLoadBackup();
+  if (!loaded)
+    TryLoadBackup();
+  FValidation.Prepare();
 }
 
 QString TVnConfiguration::UsedInstead(bool fromBackup) const {
@@ -111,6 +119,9 @@ void TVnConfiguration::SetAsideBrokenFile(const QString &error) {
 }
 
 void TVnConfiguration::SaveConfiguration() {
+  // Symbol edits live in the validation section's list until written back;
+  // the file must hold them now, not only after the store is gone.
+  FValidation.StoreCharacterSet();
   if (FSaveBlocked)
     return; // read only, or the user was told that the file could not be read
   QDir().mkpath(QFileInfo(FFileName).absolutePath());
