@@ -1,5 +1,6 @@
 #include "config/VnConfiguration.h"
 
+#include "core/VnError.h"
 #include "core/VnMessages.h"
 #include "core/VnSafeFile.h"
 #include "core/VnXml.h"
@@ -126,6 +127,17 @@ void TVnConfiguration::SaveConfiguration() {
     return; // read only, or the user was told that the file could not be read
   QDir().mkpath(QFileInfo(FFileName).absolutePath());
   VnXmlSaveFile(FDoc, FFileName);
+}
+
+TVnConfigSection &TVnConfiguration::Section(const char *elementName) {
+  TVnConfigSection *const sections[] = {
+      &FEnvironment, &FTree,        &FProjects,     &FGrid,       &FImporters,    &FSegmentRules, &FTranslations,
+      &FDialogs,     &FVisEditors,  &FTM,           &FProjectCheck, &FValidation, &FProductivity, &FBatchLangCopy,
+      &FBatchTranslation};
+  for (TVnConfigSection *section : sections)
+    if (qstrcmp(section->ElementName(), elementName) == 0)
+      return *section;
+  throw EVnAssertion(QStringLiteral("no configuration section \"%1\"").arg(QString::fromUtf8(elementName)));
 }
 
 QString VnDefaultConfigFileName() {

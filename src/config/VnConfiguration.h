@@ -61,6 +61,9 @@ public:
   TVnConfigProductivity &Productivity() { return FProductivity; }
   TVnConfigBatchLangCopy &BatchLangCopy() { return FBatchLangCopy; }
   TVnConfigBatchTranslation &BatchTranslation() { return FBatchTranslation; }
+  /// The section whose element is `elementName` (the section a generic key
+  /// names); raises EVnAssertion for an unknown name.
+  TVnConfigSection &Section(const char *elementName);
 
 private:
   void Reset();
