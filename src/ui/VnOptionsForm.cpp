@@ -50,7 +50,7 @@ template <int Status> void SetSaveStatus(TVnConfiguration &config, bool value) {
 // One check box of the dialog: its page and group box, the name of the
 // setting, its caption, whether it is hidden, and how it reads and writes the
 // store.
-struct TCheckSpec {
+struct TCheckRow {
   TPage Page;
   const char *Group;
   const char *Name;
@@ -62,7 +62,7 @@ struct TCheckSpec {
 
 #define VN_KEY(key) GetKey<K::key>, SetKey<K::key>
 
-const TCheckSpec kChecks[] = {
+const TCheckRow kChecks[] = {
     {pgSettings, "", "create_backups", "Create backup files", false, VN_KEY(CreateBackups)},
     {pgSettings, "", "project_logging", "Add log entries in project", false, VN_KEY(ProjectLogging)},
     {pgSettings, "", "disabled_after_error", "Disable target after an error during scan/build", true,
@@ -213,29 +213,29 @@ TVnOptionsForm::~TVnOptionsForm() = default;
 void TVnOptionsForm::AddChecks(int page, QBoxLayout *layout) {
   QMap<QString, QGroupBox *> groups;
   for (int i = 0; i < int(std::size(kChecks)); ++i) {
-    const TCheckSpec &spec = kChecks[i];
-    if (spec.Page != page)
+    const TCheckRow &row = kChecks[i];
+    if (row.Page != page)
       continue;
-    auto *box = new QCheckBox(Text(spec.Caption));
-    box->setObjectName(QLatin1String(spec.Name));
-    box->setChecked(spec.Get(FConfig));
+    auto *box = new QCheckBox(Text(row.Caption));
+    box->setObjectName(QLatin1String(row.Name));
+    box->setChecked(row.Get(FConfig));
     FP->Checks.append({i, box});
-    if (!*spec.Group) {
+    if (!*row.Group) {
       layout->addWidget(box);
-      box->setVisible(!spec.Hidden);
+      box->setVisible(!row.Hidden);
       continue;
     }
-    QGroupBox *group = groups.value(Text(spec.Group));
+    QGroupBox *group = groups.value(Text(row.Group));
     if (!group) {
-      group = new QGroupBox(Text(spec.Group));
+      group = new QGroupBox(Text(row.Group));
       group->setLayout(new QVBoxLayout);
       group->setVisible(false);
-      groups.insert(Text(spec.Group), group);
+      groups.insert(Text(row.Group), group);
       layout->addWidget(group);
     }
     group->layout()->addWidget(box);
-    box->setVisible(!spec.Hidden);
-    if (!spec.Hidden)
+    box->setVisible(!row.Hidden);
+    if (!row.Hidden)
       group->setVisible(true); // a group of hidden boxes only is hidden itself
   }
 }
@@ -386,8 +386,8 @@ bool TVnOptionsForm::SelectPage(const QString &caption) {
 }
 
 void TVnOptionsForm::WriteSettings() {
-  for (const auto &[spec, box] : FP->Checks)
-    kChecks[spec].Set(FConfig, box->isChecked());
+  for (const auto &[index, box] : FP->Checks)
+    kChecks[index].Set(FConfig, box->isChecked());
   FConfig.Environment().SetInt(TVnConfigIntKey::MaxReportFiles, FP->MaxReports->value());
   FConfig.Grid().SetFont(FP->GridFont.Font);
   FConfig.Translations().SetFont(FP->TranslationFont.Font);
