@@ -8,12 +8,38 @@
 #include "core/VnFileDialogs.h"
 #include "core/VnMessages.h"
 #include "core/VnVersion.h"
+#include "ui/VnCommandCatalogue.h"
 #include "ui/VnDataModule.h"
 #include "ui/VnMainForm.h"
+#include "ui/VnOptionsForm.h"
 #include "ui/VnWidgetFileDialogs.h"
 #include "ui/VnWidgetMessageBoxes.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// For scripts/screenshot: $VANTRIA_START_COMMAND names a command run once the
+// window shows; $VANTRIA_START_PAGE a page of the Options dialog to show.
+void RunStartCommand(TVnDataModule &data) {
+  const QString command = qEnvironmentVariable("VANTRIA_START_COMMAND");
+  if (command.isEmpty())
+    return;
+  QTimer::singleShot(0, &data, [&data, command] {
+    const QString page = qEnvironmentVariable("VANTRIA_START_PAGE");
+    if (!page.isEmpty())
+      QTimer::singleShot(0, &data, [page] {
+        if (auto *form = qobject_cast<TVnOptionsForm *>(QApplication::activeModalWidget()))
+          form->SelectPage(page);
+      });
+    if (QAction *action = data.Commands().Actions().value(command); action && action->isEnabled())
+      action->trigger();
+  });
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
@@ -40,6 +66,7 @@ int main(int argc, char *argv[]) {
     TVnDataModule data(VnConfig());
     TMainForm window(data, QApplication::arguments().mid(1));
     window.show();
+    RunStartCommand(data);
     result = app.exec();
   }
   VnSetFileDialogs(nullptr);

@@ -107,6 +107,17 @@ void VnConfigSetFont(pugi::xml_node parent, const std::optional<TVnFont> &font) 
   VnConfigSetElementBool(node, "Strikeout", font->Strikeout);
 }
 
+void VnConfigReplaceContent(pugi::xml_node target, pugi::xml_node source) {
+  while (target.first_attribute())
+    target.remove_attribute(target.first_attribute());
+  while (target.first_child())
+    target.remove_child(target.first_child());
+  for (pugi::xml_attribute attr : source.attributes())
+    target.append_copy(attr);
+  for (pugi::xml_node child : source.children())
+    target.append_copy(child);
+}
+
 QString VnConfigColorText(qint32 color) {
   return QLatin1Char('$') + QStringLiteral("%1").arg(quint32(color), 8, 16, QLatin1Char('0')).toUpper();
 }

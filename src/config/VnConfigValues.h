@@ -56,6 +56,10 @@ std::optional<TVnFont> VnConfigGetFont(pugi::xml_node parent);
 /// Stores a font in the child "font" of `parent`; no font leaves it as it is.
 void VnConfigSetFont(pugi::xml_node parent, const std::optional<TVnFont> &font);
 
+/// Replaces the attributes and children of `target` with copies of those of
+/// `source`; `target` keeps its name. `source` must not lie inside `target`.
+void VnConfigReplaceContent(pugi::xml_node target, pugi::xml_node source);
+
 /// Colour text "$" and eight upper-case hexadecimal digits, and its reading
 /// (which also takes plain decimal text).
 QString VnConfigColorText(qint32 color);

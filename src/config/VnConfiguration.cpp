@@ -1,5 +1,6 @@
 #include "config/VnConfiguration.h"
 
+#include "core/VnError.h"
 #include "core/VnMessages.h"
 #include "core/VnSafeFile.h"
 #include "core/VnXml.h"
@@ -50,6 +51,12 @@ bool TVnConfiguration::TryLoadBackup() {
 }
 
 void TVnConfiguration::LoadConfiguration() {
+  LoadDocument();
+  // Whatever was read (or nothing), the validation settings start complete.
+  FValidation.Prepare();
+}
+
+void TVnConfiguration::LoadDocument() {
   Reset();
   FSaveBlocked = false;
   if (!QFileInfo::exists(FFileName))
@@ -84,12 +91,14 @@ void TVnConfiguration::LoadConfiguration() {
 void TVnConfiguration::LoadConfigurationReadOnly() {
   Reset();
   FSaveBlocked = true;
+  bool loaded = false;
   try {
-    if (QFileInfo::exists(FFileName) && TryParse(VnReadFile(FFileName), FFileName, nullptr))
-      return;
+    loaded = QFileInfo::exists(FFileName) && TryParse(VnReadFile(FFileName), FFileName, nullptr);
   } catch (const EVnError &) {
   }
-  TryLoadBackup();
+  if (!loaded)
+    TryLoadBackup();
+  FValidation.Prepare();
 }
 
 QString TVnConfiguration::UsedInstead(bool fromBackup) const {
@@ -111,10 +120,24 @@ void TVnConfiguration::SetAsideBrokenFile(const QString &error) {
 }
 
 void TVnConfiguration::SaveConfiguration() {
+  // Symbol edits live in the validation section's list until written back;
+  // the file must hold them now, not only after the store is gone.
+  FValidation.StoreCharacterSet();
   if (FSaveBlocked)
     return; // read only, or the user was told that the file could not be read
   QDir().mkpath(QFileInfo(FFileName).absolutePath());
   VnXmlSaveFile(FDoc, FFileName);
+}
+
+TVnConfigSection &TVnConfiguration::Section(const char *elementName) {
+  TVnConfigSection *const sections[] = {
+      &FEnvironment, &FTree,        &FProjects,     &FGrid,       &FImporters,    &FSegmentRules, &FTranslations,
+      &FDialogs,     &FVisEditors,  &FTM,           &FProjectCheck, &FValidation, &FProductivity, &FBatchLangCopy,
+      &FBatchTranslation};
+  for (TVnConfigSection *section : sections)
+    if (qstrcmp(section->ElementName(), elementName) == 0)
+      return *section;
+  throw EVnAssertion(QStringLiteral("no configuration section \"%1\"").arg(QString::fromUtf8(elementName)));
 }
 
 QString VnDefaultConfigFileName() {

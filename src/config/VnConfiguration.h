@@ -4,7 +4,9 @@
 #include "config/VnConfigEnvironment.h"
 #include "config/VnConfigPluginSections.h"
 #include "config/VnConfigProjects.h"
+#include "config/VnConfigSegmentRules.h"
 #include "config/VnConfigToolSections.h"
+#include "config/VnConfigValidation.h"
 #include "config/VnConfigViews.h"
 
 #include <QString>
@@ -27,7 +29,8 @@ public:
   /// document is set aside with the suffix ".broken", the user is told once,
   /// and the backup is read instead; when that fails too the defaults are
   /// used. A file that cannot be read at all is left alone and not saved over.
-  /// Never throws; a half-read document is never kept.
+  /// Never throws; a half-read document is never kept. Then the validation
+  /// settings are prepared (created with their defaults when missing).
   void LoadConfiguration();
   /// Reads the configuration without touching any file: no backup, nothing
   /// set aside, no message; an unreadable file gives the defaults. The store
@@ -35,7 +38,8 @@ public:
   void LoadConfigurationReadOnly();
   /// Writes the whole document to the configuration file, replacing it only
   /// once the new content is on disk. Throws EVnError naming the file. Does
-  /// nothing when the file existed but could not be read.
+  /// nothing when the file existed but could not be read. Symbol edits held
+  /// by the validation section are written into the document first.
   void SaveConfiguration();
 
   const QString &FileName() const { return FFileName; }
@@ -57,9 +61,13 @@ public:
   TVnConfigProductivity &Productivity() { return FProductivity; }
   TVnConfigBatchLangCopy &BatchLangCopy() { return FBatchLangCopy; }
   TVnConfigBatchTranslation &BatchTranslation() { return FBatchTranslation; }
+  /// The section whose element is `elementName` (the section a generic key
+  /// names); raises EVnAssertion for an unknown name.
+  TVnConfigSection &Section(const char *elementName);
 
 private:
   void Reset();
+  void LoadDocument();
   /// Parses `bytes` into the document; false (document reset) when they are
   /// not XML or not a settings document.
   bool TryParse(const QByteArray &bytes, const QString &fileName, QString *error);

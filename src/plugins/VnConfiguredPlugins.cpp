@@ -124,15 +124,14 @@ void VnLoadMemories(TVnConfigTM &section, TVnTMManager &memories) {
       });
   // The stored index is a position in the file: it names the same memory even
   // when others before it could not be loaded.
-  const int stored = VnConfigGetElementInt(node, "liveindex", -1);
+  const int stored = section.GetLiveIndex();
   const auto found = std::find(positions.begin(), positions.end(), stored);
   const int index = found == positions.end() ? -1 : int(found - positions.begin());
   memories.SetLiveIndex(index >= 0 && memories.Configs(index).LastResult >= 0 ? index : -1);
 }
 
 void VnSaveMemories(TVnConfigTM &section, TVnTMManager &memories) {
-  const pugi::xml_node node = section.GetSectionNode();
-  const std::vector<int> written = SaveEntries(node, "tm", memories, false);
+  const std::vector<int> written = SaveEntries(section.GetSectionNode(), "tm", memories, false);
   const int live = memories.LiveIndex();
-  VnConfigSetElementInt(node, "liveindex", live >= 0 ? written[std::size_t(live)] : -1);
+  section.SetLiveIndex(live >= 0 ? written[std::size_t(live)] : -1);
 }

@@ -14,6 +14,7 @@ const struct {
   int Context;
   const char *Page;
 } kPages[] = {
+    {1100, "options.html"},
     {2001, "project-missing.html"},
     {2014, "old-projects.html"},
     {2020, "removed-rows.html"},

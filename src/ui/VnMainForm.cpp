@@ -4,6 +4,7 @@
 #include "ui/VnDataModule.h"
 #include "ui/VnHelp.h"
 #include "ui/VnLanguagesForm.h"
+#include "ui/VnOptionsForm.h"
 #include "ui/VnRowsPreviewModel.h"
 #include "ui/VnStartupForm.h"
 #include "ui/VnWindowGeometry.h"
@@ -163,6 +164,12 @@ void TMainForm::ConnectCommands() {
   }
   connect(commands.Action(QStringLiteral("aProjectLang")), &QAction::triggered, this, [this] {
     TVnLanguagesForm form(FData.Project(), this);
+    form.exec();
+  });
+  QAction *options = commands.Action(QStringLiteral("aToolsOptions"));
+  options->setEnabled(true);
+  connect(options, &QAction::triggered, this, [this] {
+    TVnOptionsForm form(FData.Config(), this);
     form.exec();
   });
   QAction *viewLog = commands.Action(QStringLiteral("aViewLog"));

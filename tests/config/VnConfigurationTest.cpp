@@ -45,6 +45,23 @@ protected:
     config.Dialogs().SetFindItems({QStringLiteral("one"), QStringLiteral("two <2>")});
     config.Dialogs().SetHideMenu(false);
     config.BatchLangCopy().SetSourceLang(QStringLiteral("de_DE"));
+    config.SegmentRules().AddRule({3, QStringLiteral("<b> & \"c\""), true});
+    config.SegmentRules().AddRule({1, QStringLiteral("CRLF"), false});
+    for (int status = 0; status < VnSaveStatusCount; ++status)
+      config.TM().SetSaveStatus(status, status < 3);
+    config.TM().SetLiveIndex(2);
+    TVnConfigValidation &validation = config.Validation();
+    for (int rule = 0; rule < VnValidationRuleCount; ++rule) {
+      validation.SetSeverity(rule, (rule + 1) % 3);
+      validation.SetTimeFix(rule, 100 + rule);
+    }
+    validation.SetErrorStatus(0);
+    validation.SetNoErrorStatus(4);
+    validation.AddCharSet(QStringLiteral("\u2122"));
+    validation.AddCharSet(QStringLiteral("a & <b>"));
+    validation.SetCharSetChecked(1, true);
+    validation.SetEnableLengthCheck(false);
+    validation.SetLengthCheckPercent(35);
   }
 
   static void ExpectCustomised(TVnConfiguration &config) {
@@ -73,6 +90,26 @@ protected:
     EXPECT_EQ(config.Dialogs().GetFindItems(), QStringList({QStringLiteral("one"), QStringLiteral("two <2>")}));
     EXPECT_FALSE(config.Dialogs().GetHideMenu());
     EXPECT_EQ(config.BatchLangCopy().GetSourceLang(), QStringLiteral("de_DE"));
+    ASSERT_EQ(config.SegmentRules().RuleCount(), 2);
+    EXPECT_EQ(config.SegmentRules().GetRule(0), (TVnSegmentRule{3, QStringLiteral("<b> & \"c\""), true}));
+    EXPECT_EQ(config.SegmentRules().GetRule(1), (TVnSegmentRule{1, QStringLiteral("CRLF"), false}));
+    for (int status = 0; status < VnSaveStatusCount; ++status)
+      EXPECT_EQ(config.TM().GetSaveStatus(status), status < 3) << status;
+    EXPECT_EQ(config.TM().GetLiveIndex(), 2);
+    TVnConfigValidation &validation = config.Validation();
+    for (int rule = 0; rule < VnValidationRuleCount; ++rule) {
+      EXPECT_EQ(validation.GetSeverity(rule), (rule + 1) % 3) << rule;
+      EXPECT_EQ(validation.GetTimeFix(rule), 100 + rule) << rule;
+    }
+    EXPECT_EQ(validation.GetErrorStatus(), 0);
+    EXPECT_EQ(validation.GetNoErrorStatus(), 4);
+    ASSERT_EQ(validation.CharSetCount(), 2);
+    EXPECT_EQ(validation.CharSetText(0), QStringLiteral("\u2122"));
+    EXPECT_FALSE(validation.CharSetChecked(0));
+    EXPECT_EQ(validation.CharSetText(1), QStringLiteral("a & <b>"));
+    EXPECT_TRUE(validation.CharSetChecked(1));
+    EXPECT_FALSE(validation.GetEnableLengthCheck());
+    EXPECT_EQ(validation.GetLengthCheckPercent(), 35);
   }
 
   static TVnConfigSection &SectionOf(TVnConfiguration &config, const char *name) {

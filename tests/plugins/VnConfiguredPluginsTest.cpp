@@ -104,7 +104,7 @@ TEST_F(VnConfiguredPlugins, TheLiveMemoryIsFoundByItsPlaceInTheFile) {
           {FMemory, QStringLiteral("result=-2")},
           {FMemory, QStringLiteral("m.tmx")},
           {FMemory, QStringLiteral("n.tmx")}});
-    VnXmlSetText(section.append_child("liveindex"), QString::number(c.StoredLive));
+    config.TM().SetLiveIndex(c.StoredLive);
 
     TVnTMManager memories;
     VnLoadMemories(config.TM(), memories);
@@ -120,7 +120,7 @@ TEST_F(VnConfiguredPlugins, TheLiveMemoryIsFoundByItsPlaceInTheFile) {
     VnSaveMemories(config.TM(), memories);
     EXPECT_EQ(Read(section, "tm"), QStringList({kMissing + QStringLiteral("||gone.tmx"), FMemory + QStringLiteral("||s0"),
                                                 FMemory + QStringLiteral("||s1"), FMemory + QStringLiteral("||s2")}));
-    EXPECT_EQ(VnXmlText(section.child("liveindex")), QString::number(c.SavedLive));
+    EXPECT_EQ(config.TM().GetLiveIndex(), c.SavedLive);
   }
 }
 
