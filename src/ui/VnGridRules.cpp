@@ -40,3 +40,24 @@ std::optional<QColor> VnLengthCheckColour(const QString &native, const QString &
   const float shifted = ratio - 0.1f;
   return QColor(LowByteRounded(255.0f / shifted), LowByteRounded(255.0f / std::sqrt(shifted)), 255);
 }
+
+TVnSortState VnNextSort(const TVnSortState &state, int column) {
+  if (state.Column != column)
+    return {column, false};
+  if (!state.Descending)
+    return {column, true};
+  return {};
+}
+
+QString VnTextForEditor(const QString &stored) {
+  QString text = stored;
+  return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+QString VnTextFromEditor(const QString &raw, bool crlf) {
+  QString text = raw;
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+  if (crlf)
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+  return text;
+}

@@ -30,3 +30,19 @@ std::optional<QColor> VnLengthCheckColour(const QString &native, const QString &
 
 /// The background of every cell of a read-only row.
 inline QColor VnReadOnlyColour() { return QColor(192, 192, 192); }
+
+/// The sort of the grid: a column (-1 none) and a direction.
+struct TVnSortState {
+  int Column = -1;
+  bool Descending = false;
+  bool operator==(const TVnSortState &) const = default;
+};
+/// A double-click on header `column`: another column sorts ascending, the
+/// sort column ascending turns descending, descending turns unsorted.
+TVnSortState VnNextSort(const TVnSortState &state, int column);
+
+/// Editor text from a stored text: line breaks as the editor keeps them ("\n").
+QString VnTextForEditor(const QString &stored);
+/// Stored text from an editor's raw text: paragraph and line separators become
+/// line breaks, "\r\n" when `crlf`; every other character stays as typed.
+QString VnTextFromEditor(const QString &raw, bool crlf);

@@ -369,6 +369,10 @@ QVariant TVnTargetsModel::data(const QModelIndex &index, int role) const {
     return {};
   auto *self = const_cast<TVnTargetsModel *>(this);
   const bool targetNode = node->Kind == nkTarget;
+  // Between a change of the document and the rebuild that follows it, the
+  // nodes may name targets that are gone.
+  if (node->Target >= FProject.Targets().Count())
+    return {};
   switch (role) {
   case Qt::DisplayRole: {
     if (index.column() == 0)

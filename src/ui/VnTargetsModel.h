@@ -29,9 +29,13 @@ public:
   explicit TVnTargetsModel(TVnV7Project &project, QObject *parent = nullptr);
   ~TVnTargetsModel() override;
 
+  TVnV7Project &Project() { return FProject; }
+
   /// Rebuilds the nodes when the targets or the rows' structure changed;
   /// otherwise renews the progress figures only.
   void RefreshView();
+  /// True while the nodes lag behind the project (a rebuild is due).
+  bool Stale() { return NeedsRebuild(); }
   /// Forgets the cached counts and the row state list, and repaints the
   /// progress column (after statuses or translations changed).
   void RefreshProgress();

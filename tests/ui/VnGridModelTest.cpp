@@ -54,6 +54,23 @@ TEST(VnGridRules, LengthCheckColoursGrowDeeperAndStopAtTwiceTheThreshold) {
   }
 }
 
+TEST(VnGridRules, HeaderDoubleClicksCycleTheSortAndEditorTextKeepsItsCharacters) {
+  const struct {
+    TVnSortState From;
+    int Column;
+    TVnSortState To;
+  } cases[] = {
+      {{-1, false}, 2, {2, false}}, {{2, false}, 2, {2, true}}, {{2, true}, 2, {-1, false}}, {{2, true}, 1, {1, false}}};
+  for (const auto &c : cases)
+    EXPECT_EQ(VnNextSort(c.From, c.Column), c.To) << c.From.Column << c.Column;
+  // Line breaks come back as stored; no-break spaces and middle dots stay.
+  const QString stored = QStringLiteral("a\u00A0b\r\nl\u00B7l");
+  QString raw = VnTextForEditor(stored);
+  raw.replace(QLatin1Char('\n'), QChar::ParagraphSeparator);
+  EXPECT_EQ(VnTextFromEditor(raw, true), stored);
+  EXPECT_EQ(VnTextFromEditor(QStringLiteral("x\u2029y"), false), QStringLiteral("x\ny"));
+}
+
 class VnGridModelTest : public ::testing::Test {
 protected:
   void SetUp() override {

@@ -1,0 +1,223 @@
+#include "ui/VnGridVSTUI.h"
+
+#include "ui/VnGridModel.h"
+#include "ui/VnGridRules.h"
+#include "ui/VnGridVST.h"
+
+#include "core/VnError.h"
+#include "core/VnMessages.h"
+#include "project/VnV7Project.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+bool IsMultiSelectSlot(int slot) { return slot == rfMaxLength || slot == rfReadOnly || slot == rfTransStatus; }
+
+} // namespace
+
+TVnGridVSTUI::TVnGridVSTUI(TVnGridVST &grid, QObject *parent) : QObject(parent), FGrid(grid) {
+  TVnV7Project &project = FGrid.Model().Project();
+  FExpander.FindRow = [&project](const QString &context) { return project.FindRow(context, false); };
+  FExpander.RowValue = [&project](int row, int kind) { return project.GetRowValue(row, kind); };
+  FGrid.SetUI(this);
+  connect(&FGrid, &TVnGridVST::RowSelected, this, [this] { FillEditors(); });
+}
+
+QWidget *TVnGridVSTUI::GetByIndex(int slot) const {
+  return slot >= 0 && slot < kSlots ? FSlots[std::size_t(slot)] : nullptr;
+}
+
+void TVnGridVSTUI::SetByIndex(int slot, QWidget *control) {
+  Q_ASSERT_X(slot >= 0 && slot < kSlots, "TVnGridVSTUI", "slot out of range");
+  FSlots[std::size_t(slot)] = control;
+  if (!control)
+    return;
+  control->setProperty("tag", slot);
+  if (slot == rfNative)
+    return; // the native text is read-only here
+  if (auto *edit = qobject_cast<QLineEdit *>(control))
+    connect(edit, &QLineEdit::textChanged, this, [this, slot] { WriteBack(slot); });
+  else if (auto *combo = qobject_cast<QComboBox *>(control))
+    connect(combo, &QComboBox::currentTextChanged, this, [this, slot] { WriteBack(slot); });
+  else if (auto *text = qobject_cast<QTextEdit *>(control))
+    connect(text, &QTextEdit::textChanged, this, [this, slot] { WriteBack(slot); });
+  else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
+    connect(plain, &QPlainTextEdit::textChanged, this, [this, slot] { WriteBack(slot); });
+}
+
+void TVnGridVSTUI::SetShowTextPlaceholders(bool on) {
+  FShowPlaceholders = on;
+  FillEditors();
+}
+
+QString TVnGridVSTUI::ControlText(QWidget *control) const {
+  if (auto *edit = qobject_cast<QLineEdit *>(control))
+    return edit->text();
+  if (auto *combo = qobject_cast<QComboBox *>(control))
+    return combo->currentText();
+  // The raw text keeps no-break spaces that plain text would turn into spaces.
+  if (auto *text = qobject_cast<QTextEdit *>(control))
+    return VnTextFromEditor(text->document()->toRawText(), FCrlf);
+  if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
+    return VnTextFromEditor(plain->document()->toRawText(), FCrlf);
+  return {};
+}
+
+void TVnGridVSTUI::SetControlText(QWidget *control, int slot, const QString &text) {
+  if (auto *combo = qobject_cast<QComboBox *>(control)) {
+    combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString));
+    return;
+  }
+  if (ControlText(control) == text)
+    return;
+  if (auto *edit = qobject_cast<QLineEdit *>(control))
+    edit->setText(text);
+  else if (auto *rich = qobject_cast<QTextEdit *>(control))
+    rich->setPlainText(VnTextForEditor(text));
+  else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
+    plain->setPlainText(VnTextForEditor(text));
+  Q_UNUSED(slot);
+}
+
+void TVnGridVSTUI::FormatFragments(QWidget *control, const QString &text,
+                                   const QList<TVnExpandedFragment> &fragments) {
+  auto *rich = qobject_cast<QTextEdit *>(control);
+  if (!rich || fragments.isEmpty())
+    return;
+  for (const TVnExpandedFragment &fragment : fragments) {
+    // Positions count the stored text; the editor holds "\n" for "\r\n".
+    const int start = int(VnTextForEditor(text.left(fragment.Start)).size());
+    const int end = int(VnTextForEditor(text.left(fragment.Start + fragment.Length)).size());
+    QTextCursor cursor(rich->document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    if (fragment.Link) {
+      format.setForeground(QColor(0, 0, 238));
+      format.setFontUnderline(true);
+    } else {
+      format.setForeground(QColor(128, 0, 0));
+    }
+    cursor.mergeCharFormat(format);
+  }
+}
+
+void TVnGridVSTUI::EnableControl(QWidget *control, int slot, bool enabled) {
+  if (slot == rfNative) {
+    if (auto *rich = qobject_cast<QTextEdit *>(control))
+      rich->setReadOnly(true);
+    else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
+      plain->setReadOnly(true);
+    else if (auto *edit = qobject_cast<QLineEdit *>(control))
+      edit->setReadOnly(true);
+    control->setBackgroundRole(QPalette::Button);
+    return;
+  }
+  control->setEnabled(enabled);
+  control->setBackgroundRole(enabled ? QPalette::Base : QPalette::Button);
+}
+
+void TVnGridVSTUI::FillEditors(int skipSlot) {
+  const int row = FGrid.FocusedRow();
+  TVnV7Project &project = FGrid.Model().Project();
+  const int selected = int(FGrid.SelectedRows().size());
+  const bool readOnly = row >= 0 && FGrid.Model().IsReadOnly(row);
+  FFilling = true;
+  FCrlf = row >= 0 && (project.GetRowValue(row, rfNative).contains(QLatin1String("\r\n")) ||
+                       project.GetRowValue(row, rfTranslation).contains(QLatin1String("\r\n")));
+  for (int slot = 0; slot < kSlots; ++slot) {
+    QWidget *control = FSlots[std::size_t(slot)];
+    if (!control || slot == skipSlot)
+      continue;
+    if (row < 0) {
+      SetControlText(control, slot, QString());
+      EnableControl(control, slot, false);
+      continue;
+    }
+    QString text = project.GetRowValue(row, slot);
+    QList<TVnExpandedFragment> fragments;
+    if ((slot == rfNative || slot == rfTranslation) && FShowPlaceholders)
+      text = FExpander.Expand(text, slot, &fragments);
+    SetControlText(control, slot, text);
+    FormatFragments(control, text, fragments);
+    EnableControl(control, slot, (IsMultiSelectSlot(slot) || selected <= 1) && !readOnly);
+  }
+  FFilling = false;
+}
+
+void TVnGridVSTUI::WriteBack(int slot) {
+  if (FFilling)
+    return;
+  QWidget *control = FSlots[std::size_t(slot)];
+  const int focused = FGrid.FocusedRow();
+  if (!control || focused < 0)
+    return;
+  TVnGridModel &model = FGrid.Model();
+  TVnV7Project &project = model.Project();
+  const QList<int> rows = IsMultiSelectSlot(slot) && FGrid.SelectedRows().size() > 1 ? FGrid.SelectedRows()
+                                                                                      : QList<int>{focused};
+  bool written = false;
+  try {
+    for (int row : rows) {
+      QString text = ControlText(control);
+      if (slot == rfTranslation && FShowPlaceholders)
+        text = TVnMarkerExpander::Restore(text, project.GetRowValue(row, rfNative));
+      const bool wasEmpty = project.GetRowValue(row, rfTranslation).isEmpty();
+      if (!model.WriteCell(row, slot, text))
+        continue;
+      written = true;
+      if (slot == rfTranslation && wasEmpty != text.isEmpty())
+        emit TranslationFilled();
+    }
+  } catch (const EVnError &e) {
+    VnMessageDlg(e.Message(), TVnMsgType::Error);
+  }
+  // A write can change other fields (a translation sets its status).
+  if (written)
+    FillEditors(slot);
+}
+
+bool TVnGridVSTUI::TypeIntoTranslation(const QString &text) {
+  QWidget *control = TranslationEditor();
+  if (!control || !control->isEnabled() || !control->isVisible())
+    return false;
+  control->setFocus();
+  if (auto *rich = qobject_cast<QTextEdit *>(control)) {
+    rich->moveCursor(QTextCursor::End);
+    rich->insertPlainText(text);
+  } else if (auto *plain = qobject_cast<QPlainTextEdit *>(control)) {
+    plain->moveCursor(QTextCursor::End);
+    plain->insertPlainText(text);
+  } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+    edit->end(false);
+    edit->insert(text);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void TVnGridVSTUI::RestoreMissingPlaceholders() {
+  const int row = FGrid.FocusedRow();
+  QWidget *control = TranslationEditor();
+  if (row < 0 || !control)
+    return;
+  const QString appended = FExpander.MissingLinkedTexts(FGrid.Model().Project().GetRowValue(row, rfNative));
+  if (appended.isEmpty())
+    return;
+  if (auto *rich = qobject_cast<QTextEdit *>(control)) {
+    rich->moveCursor(QTextCursor::End);
+    rich->insertPlainText(appended);
+  } else if (auto *plain = qobject_cast<QPlainTextEdit *>(control)) {
+    plain->moveCursor(QTextCursor::End);
+    plain->insertPlainText(appended);
+  }
+}
+
+#include "moc_VnGridVSTUI.cpp"

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui/VnMarkerExpander.h"
+
+#include <QObject>
+
+#include <array>
+
+class QWidget;
+class TVnGridVST;
+
+/// Binds the grid's focused row to the main window's editing controls: fills
+/// them when the row changes and writes their edits back to the project.
+/// Slots follow the row value kinds (1 native text, 2 translation, 3 row
+/// comment, 4 translation comment, 5 maximum width, 7 translation status, 9
+/// editor data, 10 check-out information).
+class TVnGridVSTUI : public QObject {
+  Q_OBJECT
+public:
+  explicit TVnGridVSTUI(TVnGridVST &grid, QObject *parent = nullptr);
+
+  static constexpr int kSlots = 12;
+  QWidget *GetByIndex(int slot) const;
+  /// Binds a line edit, combo box, text edit (or nothing) to a slot.
+  void SetByIndex(int slot, QWidget *control);
+  QWidget *TranslationEditor() const { return GetByIndex(2); }
+
+  bool ShowTextPlaceholders() const { return FShowPlaceholders; }
+  void SetShowTextPlaceholders(bool on);
+
+  /// Fills every bound control (but `skipSlot`) from the focused row.
+  void FillEditors(int skipSlot = -1);
+  /// Moves the keyboard focus into the translation editor, caret at the end,
+  /// and types `text` there; false when the editor cannot take it.
+  bool TypeIntoTranslation(const QString &text);
+  /// Appends to the translation the linked texts the native text names but
+  /// the translation lacks.
+  void RestoreMissingPlaceholders();
+
+signals:
+  /// A translation went from empty to non-empty or back: progress changed.
+  void TranslationFilled();
+
+private:
+  void WriteBack(int slot);
+  QString ControlText(QWidget *control) const;
+  void SetControlText(QWidget *control, int slot, const QString &text);
+  void FormatFragments(QWidget *control, const QString &text, const QList<TVnExpandedFragment> &fragments);
+  void EnableControl(QWidget *control, int slot, bool enabled);
+
+  TVnGridVST &FGrid; // not owned
+  std::array<QWidget *, kSlots> FSlots{}; // not owned
+  bool FShowPlaceholders = true;
+  bool FFilling = false;
+  bool FCrlf = false; // the focused row's texts break lines with CR LF
+  TVnMarkerExpander FExpander;
+};
