@@ -88,7 +88,7 @@ TVnGridVST::TVnGridVST(TVnGridModel &model, TVnConfiguration &config, QWidget *p
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
   setTextElideMode(Qt::ElideRight);
   header()->setSectionsMovable(true);
-  header()->setStretchLastSection(false);
+  header()->setStretchLastSection(true);
   header()->setSortIndicatorShown(false);
   header()->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(header(), &QHeaderView::sectionDoubleClicked, this, &TVnGridVST::HeaderDoubleClicked);
@@ -169,7 +169,12 @@ void TVnGridVST::AfterReset() {
   if (FModel.rowCount() == 0)
     FHistory.Clear();
   // The focused row stays focused while it is shown.
-  const int position = FRowBeforeReset >= 0 ? FModel.PositionOfRow(FRowBeforeReset) : -1;
+  int position = FRowBeforeReset >= 0 ? FModel.PositionOfRow(FRowBeforeReset) : -1;
+  // A fresh view starts on its first row, so the editors have something to show.
+  const bool fresh = FRowBeforeReset < 0 && FModel.rowCount() > 0;
+  if (fresh)
+    position = 0;
+  FRestoring = !fresh; // a restored focus is no new step in the history
   if (position >= 0) {
     const QModelIndex index = FModel.index(position, 0);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -207,8 +212,9 @@ void TVnGridVST::currentChanged(const QModelIndex &current, const QModelIndex &p
     TVnTreeNavigationItem item;
     item.RowPosition = current.row();
     item.TargetIndex = FModel.Project().Targets().ItemIndex();
-    if (FTree)
-      item.Node = FTree->Model().NodeRef(FTree->currentIndex());
+    // The tree node whose rows the grid shows: the grid's own state names it,
+    // even while the tree has not caught up with a change yet.
+    item.Node = {item.TargetIndex, item.TargetIndex < 0 ? 0 : 1, FModel.ContextPrefix()};
     FHistory.Record(item);
   }
   emit RowSelected();

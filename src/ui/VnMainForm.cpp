@@ -35,6 +35,7 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QScreen>
 #include <QToolBar>
 
 #include <functional>
@@ -65,7 +66,9 @@ TMainForm::TMainForm(TVnDataModule &data, QStringList arguments, QWidget *parent
   ConnectGridCommands();
   FLog->setVisible(FData.Config().Environment().GetBool(TVnConfigBoolKey::LogWindow));
   FData.Commands().Action(QStringLiteral("aViewLog"))->setChecked(FLog->isVisible());
-  resize(1100, 720);
+  // A first start fills most of a small screen and stays moderate on a large one.
+  const QSize available = screen() ? screen()->availableGeometry().size() : QSize(1366, 768);
+  resize(std::min(1600, available.width() * 95 / 100), std::min(1000, available.height() * 95 / 100));
   RebuildReopenMenu();
   FTreeModel->RefreshView();
   FGridModel->RefreshView();
@@ -92,6 +95,7 @@ void TMainForm::CreateLayout() {
   FGridSplitter->addWidget(CreateEditors());
   FGridSplitter->setStretchFactor(0, 1);
   FGridSplitter->setChildrenCollapsible(false);
+  FGridSplitter->setSizes({430, 150});
 
   FMainSplitter = new QSplitter(Qt::Horizontal);
   FMainSplitter->addWidget(FTree);
@@ -105,7 +109,7 @@ void TMainForm::CreateLayout() {
   FLogSplitter->addWidget(FMainSplitter);
   FLogSplitter->addWidget(FLog);
   FLogSplitter->setStretchFactor(0, 1);
-  FLogSplitter->setSizes({600, 80});
+  FLogSplitter->setSizes({620, 70});
   setCentralWidget(FLogSplitter);
   CreateHeaderMenu();
 }
@@ -134,8 +138,10 @@ QWidget *TMainForm::CreateEditors() {
   for (const char *name : kVnTransStatusNames)
     FStatusCombo->addItem(QLatin1String(name));
   const int lineHeight = FTranslationEdit->fontMetrics().lineSpacing();
-  for (QTextEdit *edit : {FNativeEdit, FTranslationEdit})
-    edit->setMinimumHeight(lineHeight * 3 + 12);
+  for (QTextEdit *edit : {FNativeEdit, FTranslationEdit}) {
+    edit->setMinimumHeight(lineHeight * 2 + 12);
+    edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+  }
 
   auto *layout = new QGridLayout(panel);
   layout->setContentsMargins(4, 4, 4, 4);

@@ -88,7 +88,8 @@ void TVnTargetsVST::currentChanged(const QModelIndex &current, const QModelIndex
   QTreeView::currentChanged(current, previous);
   if (FSyncing || !current.isValid())
     return;
-  if (FGrid)
+  // A step back or forward moves the tree too; that keeps the history whole.
+  if (FGrid && FGrid->History().Recording())
     FGrid->History().Truncate();
   FModel.ClearRowStates();
   TVnV7Project &project = FModel.Project();

@@ -185,11 +185,13 @@ TEST_F(VnMainFormWindow, SeveralSelectedRowsShareTheMaximumWidthButNotTheTransla
   EXPECT_EQ(data.Project().GetRowValue(2, rfRowStatus), QStringLiteral("new"));
   grid.FocusRow(1);
   grid.FocusRow(2);
+  grid.FocusRow(0);
   grid.Navigate(-2);
-  EXPECT_EQ(grid.FocusedRow(), 0);
-  grid.Navigate(1);
   EXPECT_EQ(grid.FocusedRow(), 1);
-  EXPECT_EQ(grid.History().Count(), 3);
+  grid.Navigate(1);
+  EXPECT_EQ(grid.FocusedRow(), 2);
+  EXPECT_EQ(grid.History().ForwardList().size(), 1);
+  EXPECT_TRUE(data.Commands().Action(QStringLiteral("aNavigateForward"))->isEnabled());
 }
 
 TEST_F(VnMainFormWindow, ColumnChoicesAndWidthsOutliveTheWindow) {
