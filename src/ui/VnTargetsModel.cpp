@@ -18,8 +18,12 @@ struct TVnTargetsModel::TNode {
   TNode *Parent = nullptr;
   int Row = 0;
   std::vector<std::unique_ptr<TNode>> Children;
-  // The last counts, valid while CountsAt equals the model's counts generation.
+  // The last counts: valid while the model's generations stand where they
+  // stood then (the current-view generation only matters for counts taken
+  // from the row state list).
   quint64 CountsAt = 0;
+  quint64 CurrentAt = 0;
+  bool FromCurrentView = false;
   bool HasCounts = false;
   int Translated = 0;
   int Total = 0;
@@ -107,10 +111,21 @@ void TVnTargetsModel::ProjectUpdated(int kind) {
   // The tree's refresh mask is 1: a change of the current target or the
   // active language (kind 1) leaves the nodes as they are.
   constexpr int kRefreshMask = 1;
-  if ((kind & kRefreshMask) == 0)
+  if ((kind & kRefreshMask) == 0) {
     RefreshView();
-  else
+    return;
+  }
+  // Another language changes every figure; another target only which
+  // figures come from the row state list.
+  const QString language = FProject.GetActiveLanguage();
+  if (language != FCountedLanguage) {
+    FCountedLanguage = language;
     RefreshProgress();
+    return;
+  }
+  ClearRowStates();
+  if (!FRoots.empty())
+    emit dataChanged(index(0, 1), index(int(FRoots.size()) - 1, 1));
 }
 
 bool TVnTargetsModel::NeedsRebuild() {
@@ -204,6 +219,7 @@ void TVnTargetsModel::BuildGroup(TNode &group, int target, bool custom) {
 void TVnTargetsModel::RefreshProgress() {
   FRowStates.Clear();
   ++FCountsGeneration;
+  ++FCurrentGeneration;
   if (!FRoots.empty())
     emit dataChanged(index(0, 1), index(int(FRoots.size()) - 1, 1));
   // Deeper nodes repaint with the view; their cached counts are stale now.
@@ -211,7 +227,7 @@ void TVnTargetsModel::RefreshProgress() {
 
 void TVnTargetsModel::ClearRowStates() {
   FRowStates.Clear();
-  ++FCountsGeneration;
+  ++FCurrentGeneration;
 }
 
 void TVnTargetsModel::SetDecodeTargetPath(bool on) {
@@ -288,9 +304,15 @@ bool TVnTargetsModel::Counts(const QModelIndex &index, int &translated, int &tot
   TNode *node = NodeOf(index);
   if (!node)
     return false;
-  if (node->CountsAt != FCountsGeneration) {
+  const int current = FProject.Targets().ItemIndex();
+  const bool fromCurrentView = node->Kind != nkAllStrings && node->Target == current;
+  const bool valid = node->CountsAt == FCountsGeneration && node->FromCurrentView == fromCurrentView &&
+                     (!fromCurrentView || node->CurrentAt == FCurrentGeneration);
+  if (!valid) {
     node->HasCounts = ComputeCounts(*node, node->Translated, node->Total);
     node->CountsAt = FCountsGeneration;
+    node->CurrentAt = FCurrentGeneration;
+    node->FromCurrentView = fromCurrentView;
   }
   translated = node->Translated;
   total = node->Total;
@@ -306,11 +328,21 @@ bool TVnTargetsModel::ComputeCounts(TNode &node, int &translated, int &total) {
   if (!inStringData)
     return false;
   const int current = FProject.Targets().ItemIndex();
-  const bool isCurrent = node.Kind == nkAllStrings ? current < 0 : node.Target == current;
-  if (isCurrent) {
+  if (node.Kind == nkAllStrings) {
+    // The sum of the targets' figures: the same rows, without a list of them all.
+    for (std::size_t t = 0; t + 1 < FRoots.size(); ++t) {
+      int targetTranslated = 0, targetTotal = 0;
+      if (Counts(IndexOfNode(FRoots[t].get()), targetTranslated, targetTotal)) {
+        translated += targetTranslated;
+        total += targetTotal;
+      }
+    }
+    return true;
+  }
+  if (node.Target == current) {
     const int rows = FProject.RowCount();
     if (FRowStates.Size() != rows)
-      FRowStates.Rebuild(FProject, current < 0, false, &FProject.Progress());
+      FRowStates.Rebuild(FProject, false, false, &FProject.Progress());
     FRowStates.Counts(Path(IndexOfNode(&node)), translated, total);
     return true;
   }

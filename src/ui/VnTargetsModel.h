@@ -88,7 +88,9 @@ private:
   std::vector<std::unique_ptr<TNode>> FRoots;
   TVnRowStateList FRowStates;
   bool FDecodeTargetPath = false;
-  quint64 FCountsGeneration = 1;
+  quint64 FCountsGeneration = 1;  // bumped when any figure may have changed
+  quint64 FCurrentGeneration = 1; // bumped when the current view's figures may have
+  QString FCountedLanguage;
   // What the nodes were built from.
   quint64 FBuiltStructure = 0;
   QList<bool> FBuiltEnabled;

@@ -75,7 +75,7 @@ TEST_F(VnTargetsModelTest, CountsPerNodeFromTheRowStateList) {
       {{0, 1, "Form1"}, true, 1, 2, "#ffff80"}, {{0, 1, "Form1.Button1"}, true, 0, 1, "#ff8080"},
       {{0, 1, "Form10"}, true, 1, 1, "#80ff80"}, {{0, 2, "Panel"}, false, 0, 0, "#dddddd"},
       {{1, 0, ""}, true, 1, 2, "#ffff80"},  {{1, 1, ""}, false, 0, 0, "#dddddd"},
-      {{-1, 0, ""}, false, 0, 0, "#dddddd"},
+      {{-1, 0, ""}, true, 3, 7, "#ffff80"},
   };
   for (const auto &c : cases) {
     const QModelIndex index = Node(model, c.Node);
@@ -91,12 +91,16 @@ TEST_F(VnTargetsModelTest, CountsPerNodeFromTheRowStateList) {
   }
   EXPECT_EQ(model.data(model.IndexOf({0, 1, "Form1"}), Qt::ToolTipRole).toString(),
             QStringLiteral("1 strings of 2 translated\n50%"));
-  // "All strings" counts every target's rows once it is the current view.
-  FProject.Targets().SetItemIndex(-1);
+  // A translation in another target shows once the figures are renewed.
+  FProject.Targets().SetItemIndex(1);
+  FProject.SetRowValue(1, rfTranslation, QStringLiteral("Y"));
+  model.RefreshProgress();
   int translated = 0, total = 0;
   ASSERT_TRUE(model.Counts(model.TargetIndex(-1), translated, total));
-  EXPECT_EQ(translated, 3);
+  EXPECT_EQ(translated, 4);
   EXPECT_EQ(total, 7);
+  ASSERT_TRUE(model.Counts(model.TargetIndex(1), translated, total));
+  EXPECT_EQ(translated, 2);
 }
 
 TEST(VnRowStateList, DuplicateContextsKeepAnEntryEachAcrossReuse) {
