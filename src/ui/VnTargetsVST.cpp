@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
 #include <set>
 
 TVnTargetsVST::TVnTargetsVST(TVnTargetsModel &model, TVnConfiguration &config, QWidget *parent)
@@ -22,7 +23,8 @@ TVnTargetsVST::TVnTargetsVST(TVnTargetsModel &model, TVnConfiguration &config, Q
   header()->setStretchLastSection(false);
   header()->setSectionResizeMode(0, QHeaderView::Stretch);
   header()->setSectionResizeMode(1, QHeaderView::Fixed);
-  header()->resizeSection(1, 77);
+  // Wide enough for the figures of a large target ("123456 of 123456").
+  header()->resizeSection(1, std::max(77, fontMetrics().horizontalAdvance(QStringLiteral("000000 of 000000")) + 12));
   header()->setMinimumSectionSize(40);
   connect(&FModel, &TVnTargetsModel::Rebuilt, this, &TVnTargetsVST::AfterRebuild);
   connect(&FModel, &QAbstractItemModel::dataChanged, this, [this] { ApplyTargetVisibility(); });
