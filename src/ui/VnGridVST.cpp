@@ -11,6 +11,7 @@
 #include "project/VnV7Project.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -208,6 +209,12 @@ void TVnGridVST::currentChanged(const QModelIndex &current, const QModelIndex &p
   QTreeView::currentChanged(current, previous);
   if (FRestoring)
     return;
+  // Focusing a language's preview column can make that language active.
+  if (current.isValid() && current.column() >= TVnGridModel::kFixedColumns && current.column() != previous.column() &&
+      FConfig.Grid().GetBool(TVnConfigBoolKey::SwitchLangByColumns)) {
+    FModel.Project().Languages().SetItemIndex(current.column() - TVnGridModel::kFixedColumns);
+    return; // the refresh that follows focuses the row again
+  }
   if (current.isValid() && current.row() != previous.row()) {
     TVnTreeNavigationItem item;
     item.RowPosition = current.row();
@@ -236,7 +243,7 @@ void TVnGridVST::Navigate(int offset) {
 void TVnGridVST::ToggleStatuses(bool rowStatus, bool transStatus) {
   FModel.ToggleStatuses(SelectedRows(), rowStatus, transStatus);
   if (FTree)
-    FTree->Model().RefreshProgress();
+    FTree->Model().RefreshCurrentProgress();
   if (FUI)
     FUI->FillEditors();
 }
@@ -253,6 +260,12 @@ void TVnGridVST::HeaderDoubleClicked(int column) {
 }
 
 void TVnGridVST::keyPressEvent(QKeyEvent *event) {
+  if (event->matches(QKeySequence::Copy)) {
+    // The focused cell's text as stored, whitespace symbols or not.
+    if (currentIndex().isValid())
+      QGuiApplication::clipboard()->setText(currentIndex().data(Qt::EditRole).toString());
+    return;
+  }
   const bool ctrl = event->modifiers() & Qt::ControlModifier;
   if (ctrl && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End)) {
     FocusRow(event->key() == Qt::Key_Home ? 0 : FModel.rowCount() - 1);

@@ -27,6 +27,15 @@ TVnGridVSTUI::TVnGridVSTUI(TVnGridVST &grid, QObject *parent) : QObject(parent),
   FExpander.RowValue = [&project](int row, int kind) { return project.GetRowValue(row, kind); };
   FGrid.SetUI(this);
   connect(&FGrid, &TVnGridVST::RowSelected, this, [this] { FillEditors(); });
+  // Edits made in the grid itself show in the editors and the progress.
+  connect(&FGrid.Model(), &TVnGridModel::CellWritten, this, [this](int row, int column) {
+    if (FWriting)
+      return;
+    if (row == FGrid.FocusedRow())
+      FillEditors();
+    if (column == rfTranslation || column == rfReadOnly || column == rfTransStatus)
+      emit ProgressChanged();
+  });
 }
 
 QWidget *TVnGridVSTUI::GetByIndex(int slot) const {
@@ -163,6 +172,8 @@ void TVnGridVSTUI::WriteBack(int slot) {
   const QList<int> rows = IsMultiSelectSlot(slot) && FGrid.SelectedRows().size() > 1 ? FGrid.SelectedRows()
                                                                                       : QList<int>{focused};
   bool written = false;
+  bool progress = false;
+  FWriting = true;
   try {
     for (int row : rows) {
       QString text = ControlText(control);
@@ -172,15 +183,18 @@ void TVnGridVSTUI::WriteBack(int slot) {
       if (!model.WriteCell(row, slot, text))
         continue;
       written = true;
-      if (slot == rfTranslation && wasEmpty != text.isEmpty())
-        emit TranslationFilled();
+      progress = progress || slot == rfReadOnly || slot == rfTransStatus ||
+                 (slot == rfTranslation && wasEmpty != text.isEmpty());
     }
   } catch (const EVnError &e) {
     VnMessageDlg(e.Message(), TVnMsgType::Error);
   }
+  FWriting = false;
   // A write can change other fields (a translation sets its status).
   if (written)
     FillEditors(slot);
+  if (progress)
+    emit ProgressChanged();
 }
 
 bool TVnGridVSTUI::TypeIntoTranslation(const QString &text) {

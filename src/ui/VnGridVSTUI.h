@@ -38,8 +38,9 @@ public:
   void RestoreMissingPlaceholders();
 
 signals:
-  /// A translation went from empty to non-empty or back: progress changed.
-  void TranslationFilled();
+  /// A write may have changed the translation progress (a translation went
+  /// from empty to non-empty or back, a status or the read-only mark changed).
+  void ProgressChanged();
 
 private:
   void WriteBack(int slot);
@@ -52,6 +53,7 @@ private:
   std::array<QWidget *, kSlots> FSlots{}; // not owned
   bool FShowPlaceholders = true;
   bool FFilling = false;
+  bool FWriting = false; // a write of this controller is under way
   bool FCrlf = false; // the focused row's texts break lines with CR LF
   TVnMarkerExpander FExpander;
 };

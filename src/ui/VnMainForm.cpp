@@ -37,6 +37,7 @@
 #include <QTextEdit>
 #include <QScreen>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <functional>
 
@@ -171,7 +172,7 @@ QWidget *TMainForm::CreateEditors() {
   FGridUI->SetByIndex(rfTransComment, FTransCommentEdit);
   FGridUI->SetByIndex(rfMaxLength, FMaxWidthEdit);
   FGridUI->SetByIndex(rfTransStatus, FStatusCombo);
-  connect(FGridUI, &TVnGridVSTUI::TranslationFilled, FTreeModel, &TVnTargetsModel::RefreshProgress);
+  connect(FGridUI, &TVnGridVSTUI::ProgressChanged, FTreeModel, &TVnTargetsModel::RefreshCurrentProgress);
   return panel;
 }
 
@@ -204,9 +205,14 @@ void TMainForm::ConnectGridCommands() {
   connect(placeholders, &QAction::toggled, FGridUI, &TVnGridVSTUI::SetShowTextPlaceholders);
   connect(commands.Action(QStringLiteral("aToggleRowStatus")), &QAction::triggered, this,
           [this] { FGrid->ToggleStatuses(true, false); });
-  connect(commands.Action(QStringLiteral("aNavigateBack")), &QAction::triggered, this, [this] { FGrid->Navigate(-1); });
-  connect(commands.Action(QStringLiteral("aNavigateForward")), &QAction::triggered, this,
-          [this] { FGrid->Navigate(1); });
+  connect(commands.Action(QStringLiteral("aNavigateBack")), &QAction::triggered, this, [this] {
+    FGrid->Navigate(-1);
+    UpdateGridCommands();
+  });
+  connect(commands.Action(QStringLiteral("aNavigateForward")), &QAction::triggered, this, [this] {
+    FGrid->Navigate(1);
+    UpdateGridCommands();
+  });
   // The navigation keys work from anywhere in the window.
   for (const char *name : {"aToggleRowStatus", "aNavigateBack", "aNavigateForward"})
     addAction(commands.Action(QLatin1String(name)));
@@ -228,6 +234,17 @@ void TMainForm::CreateToolBars() {
   FNavigationBar->setObjectName(QStringLiteral("NavigationToolbar"));
   for (const char *name : {"aNavigateBack", "aNavigateForward"})
     FNavigationBar->addAction(commands.Action(QLatin1String(name)));
+  // Each button lists its side of the row history in a drop-down menu.
+  for (const bool back : {true, false}) {
+    auto *button = qobject_cast<QToolButton *>(
+        FNavigationBar->widgetForAction(commands.Action(QLatin1String(back ? "aNavigateBack" : "aNavigateForward"))));
+    if (!button)
+      continue;
+    auto *menu = new QMenu(button);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu, back] { FillHistoryMenu(*menu, back); });
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+  }
   for (QToolBar *bar : {FStandardBar, FBeginnerBar, FNavigationBar})
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
@@ -360,6 +377,25 @@ void TMainForm::RefreshWindow() {
                                                 : QStringLiteral("Translation (%1)").arg(DisplayNameOfCode(language)));
   UpdateGridCommands();
   RefreshStatusBar();
+}
+
+void TMainForm::FillHistoryMenu(QMenu &menu, bool back) {
+  menu.clear();
+  TVnNavigationHistory &history = FGrid->History();
+  const QList<TVnTreeNavigationItem> items = back ? history.BackList() : history.ForwardList();
+  for (int i = 0; i < items.size(); ++i) {
+    // Back lists the oldest first; forward the newest first.
+    const int entry = back ? i : history.Count() - 1 - i;
+    const TVnTreeNavigationItem &item = items[i];
+    QString caption = QStringLiteral("Row %1").arg(item.RowPosition + 1);
+    if (!item.Node.Path.isEmpty())
+      caption += QStringLiteral(" in %1").arg(item.Node.Path);
+    QAction *action = menu.addAction(caption);
+    connect(action, &QAction::triggered, this, [this, entry] {
+      FGrid->Navigate(entry - FGrid->History().Position());
+      UpdateGridCommands();
+    });
+  }
 }
 
 void TMainForm::UpdateGridCommands() {

@@ -57,6 +57,7 @@ private:
   void CreateHeaderMenu();
   void ConnectGridCommands();
   void UpdateGridCommands();
+  void FillHistoryMenu(QMenu &menu, bool back);
   void CreateToolBars();
   void CreateStatusBar();
   void ConnectCommands();

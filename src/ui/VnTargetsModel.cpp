@@ -123,6 +123,10 @@ void TVnTargetsModel::ProjectUpdated(int kind) {
     RefreshProgress();
     return;
   }
+  RefreshCurrentProgress();
+}
+
+void TVnTargetsModel::RefreshCurrentProgress() {
   ClearRowStates();
   if (!FRoots.empty())
     emit dataChanged(index(0, 1), index(int(FRoots.size()) - 1, 1));
@@ -305,7 +309,8 @@ bool TVnTargetsModel::Counts(const QModelIndex &index, int &translated, int &tot
   if (!node)
     return false;
   const int current = FProject.Targets().ItemIndex();
-  const bool fromCurrentView = node->Kind != nkAllStrings && node->Target == current;
+  // "All strings" adds up the targets, the current one among them.
+  const bool fromCurrentView = node->Kind == nkAllStrings || node->Target == current;
   const bool valid = node->CountsAt == FCountsGeneration && node->FromCurrentView == fromCurrentView &&
                      (!fromCurrentView || node->CurrentAt == FCurrentGeneration);
   if (!valid) {

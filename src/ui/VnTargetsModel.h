@@ -39,6 +39,9 @@ public:
   /// Forgets the cached counts and the row state list, and repaints the
   /// progress column (after statuses or translations changed).
   void RefreshProgress();
+  /// Renews the figures that depend on the current view only (after an edit
+  /// there); other targets keep theirs.
+  void RefreshCurrentProgress();
   /// Forgets the row state list; it is rebuilt on the next count request.
   void ClearRowStates();
   TVnRowStateList &RowStates() { return FRowStates; }

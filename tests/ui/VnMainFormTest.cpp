@@ -97,6 +97,7 @@ TEST_F(VnMainFormWindow, ClosingTheWindowRunsCloseAndHonoursCancel) {
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
@@ -139,8 +140,12 @@ TEST_F(VnMainFormWindow, ATranslationTypedForAGridRowReachesTheSavedFile) {
   // a real middle dot and a no-break space among it.
   data.Config().Grid().SetBool(TVnConfigBoolKey::UnprintableChars, true);
   grid.ReadOptions();
+  TVnTargetsModel &tree = window.Tree()->Model();
+  const QModelIndex target = tree.TargetIndex(0);
+  EXPECT_EQ(tree.data(target.siblingAtColumn(1), Qt::DisplayRole).toString(), QStringLiteral("0 of 1"));
   grid.setFocus();
   QTest::keyClicks(&grid, QStringLiteral("Col"));
+  EXPECT_EQ(tree.data(target.siblingAtColumn(1), Qt::DisplayRole).toString(), QStringLiteral("1 of 1"));
   editor->moveCursor(QTextCursor::End);
   editor->insertPlainText(QStringLiteral("\u00B7lecci\u00F3\u00A0nova"));
   EXPECT_EQ(data.Project().GetRowValue(0, rfTranslation), QStringLiteral("Col\u00B7lecci\u00F3\u00A0nova"));
@@ -192,6 +197,30 @@ TEST_F(VnMainFormWindow, SeveralSelectedRowsShareTheMaximumWidthButNotTheTransla
   EXPECT_EQ(grid.FocusedRow(), 2);
   EXPECT_EQ(grid.History().ForwardList().size(), 1);
   EXPECT_TRUE(data.Commands().Action(QStringLiteral("aNavigateForward"))->isEnabled());
+}
+
+TEST_F(VnMainFormWindow, PreviewColumnsSwitchTheLanguageAndCopyTakesTheStoredText) {
+  const QString path = Path(QStringLiteral("langs.v7p"));
+  ASSERT_TRUE(VnTestWriteBytes(path, "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>"
+                                     "<row name=\"a\"><native>&quot;A b&quot;</native>"
+                                     "<lang id=\"de\">&quot;A\tde&quot;</lang><lang id=\"fr\">&quot;A fr&quot;</lang></row>"
+                                     "</stringdata></target></targets><languages active=\"0\">"
+                                     "<language>de</language><language>fr</language></languages></xml>"));
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  window.show();
+  ASSERT_TRUE(data.OpenProject(path));
+  TVnGridVST &grid = *window.Grid();
+  data.Config().Grid().SetBool(TVnConfigBoolKey::UnprintableChars, true);
+  grid.ReadOptions();
+  grid.setCurrentIndex(grid.model()->index(0, rfTranslation));
+  QTest::keySequence(&grid, QKeySequence::Copy);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("A\tde"));
+  grid.SetColumnShown(TVnGridModel::kFixedColumns + 1, true);
+  grid.setCurrentIndex(grid.model()->index(0, TVnGridModel::kFixedColumns + 1));
+  EXPECT_EQ(data.Project().GetActiveLanguage(), QStringLiteral("fr"));
+  EXPECT_EQ(grid.model()->headerData(rfTranslation, Qt::Horizontal).toString(), QStringLiteral("Translation (French)"));
+  EXPECT_EQ(grid.FocusedRow(), 0);
 }
 
 TEST_F(VnMainFormWindow, ColumnChoicesAndWidthsOutliveTheWindow) {
