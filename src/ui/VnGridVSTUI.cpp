@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -48,6 +49,8 @@ void TVnGridVSTUI::SetByIndex(int slot, QWidget *control) {
   if (!control)
     return;
   control->setProperty("tag", slot);
+  if (auto *rich = qobject_cast<QTextEdit *>(control); rich && (slot == rfNative || slot == rfTranslation))
+    rich->viewport()->installEventFilter(this); // clicks on expanded links
   if (slot == rfNative)
     return; // the native text is read-only here
   if (auto *edit = qobject_cast<QLineEdit *>(control))
@@ -97,6 +100,9 @@ void TVnGridVSTUI::SetControlText(QWidget *control, int slot, const QString &tex
 void TVnGridVSTUI::FormatFragments(QWidget *control, const QString &text,
                                    const QList<TVnExpandedFragment> &fragments) {
   auto *rich = qobject_cast<QTextEdit *>(control);
+  const int slot = control->property("tag").toInt();
+  if (slot == rfNative || slot == rfTranslation)
+    FLinks[std::size_t(slot)].clear();
   if (!rich || fragments.isEmpty())
     return;
   for (const TVnExpandedFragment &fragment : fragments) {
@@ -108,6 +114,8 @@ void TVnGridVSTUI::FormatFragments(QWidget *control, const QString &text,
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     QTextCharFormat format;
     if (fragment.Link) {
+      if (slot == rfNative || slot == rfTranslation)
+        FLinks[std::size_t(slot)].append({start, end, fragment.Context});
       format.setForeground(QColor(0, 0, 238));
       format.setFontUnderline(true);
     } else {
@@ -195,6 +203,40 @@ void TVnGridVSTUI::WriteBack(int slot) {
     FillEditors(slot);
   if (progress)
     emit ProgressChanged();
+}
+
+bool TVnGridVSTUI::FollowLink(int slot, int position) {
+  if (slot != rfNative && slot != rfTranslation)
+    return false;
+  for (const TShownLink &link : FLinks[std::size_t(slot)]) {
+    if (position < link.Start || position >= link.End)
+      continue;
+    TVnGridModel &model = FGrid.Model();
+    const int row = model.Project().FindRow(link.Context, false);
+    if (row < 0)
+      return false;
+    // A row outside the shown group is brought into view with the whole target.
+    if (model.PositionOfRow(row) < 0)
+      model.SetContextPrefix(QString());
+    FGrid.FocusRow(model.PositionOfRow(row));
+    return true;
+  }
+  return false;
+}
+
+bool TVnGridVSTUI::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() != QEvent::MouseButtonRelease)
+    return QObject::eventFilter(watched, event);
+  auto *mouse = static_cast<QMouseEvent *>(event);
+  for (int slot : {int(rfNative), int(rfTranslation)}) {
+    auto *rich = qobject_cast<QTextEdit *>(FSlots[std::size_t(slot)]);
+    // In the translation editor a click places the caret; Ctrl+click follows.
+    const bool follow = slot == rfNative || (mouse->modifiers() & Qt::ControlModifier);
+    if (rich && watched == rich->viewport() && mouse->button() == Qt::LeftButton && follow &&
+        !rich->textCursor().hasSelection())
+      FollowLink(slot, rich->cursorForPosition(mouse->position().toPoint()).position());
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 bool TVnGridVSTUI::TypeIntoTranslation(const QString &text) {

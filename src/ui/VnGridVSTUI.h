@@ -2,6 +2,7 @@
 
 #include "ui/VnMarkerExpander.h"
 
+#include <QList>
 #include <QObject>
 
 #include <array>
@@ -33,9 +34,15 @@ public:
   /// Moves the keyboard focus into the translation editor, caret at the end,
   /// and types `text` there; false when the editor cannot take it.
   bool TypeIntoTranslation(const QString &text);
+  /// Focuses the row an expanded link at `position` of the native (1) or
+  /// translation (2) editor refers to; false when no link is there.
+  bool FollowLink(int slot, int position);
   /// Appends to the translation the linked texts the native text names but
   /// the translation lacks.
   void RestoreMissingPlaceholders();
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
   /// A write may have changed the translation progress (a translation went
@@ -56,4 +63,10 @@ private:
   bool FWriting = false; // a write of this controller is under way
   bool FCrlf = false; // the focused row's texts break lines with CR LF
   TVnMarkerExpander FExpander;
+  /// Link fragments shown in the native and translation editors, in editor positions.
+  struct TShownLink {
+    int Start, End;
+    QString Context;
+  };
+  std::array<QList<TShownLink>, 3> FLinks;
 };

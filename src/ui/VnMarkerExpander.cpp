@@ -48,10 +48,12 @@ QString TVnMarkerExpander::ExpandIn(const QString &text, int kind, QList<TVnExpa
   while (FindMarker(result, start, end)) {
     const QString marker = result.mid(start, end - start + 1);
     QString fragment;
+    QString context;
     bool link = false;
     if (marker.startsWith(kLinkStart)) {
       bool found = false;
-      fragment = ExpandLink(MarkerContent(marker), kind, &found);
+      context = MarkerContent(marker);
+      fragment = ExpandLink(context, kind, &found);
       if (!found) {
         start = end + 1; // a missing or circular link stays as it is
         continue;
@@ -66,7 +68,7 @@ QString TVnMarkerExpander::ExpandIn(const QString &text, int kind, QList<TVnExpa
     const QString replacement = kOpen + fragment + kClose;
     result.replace(start, marker.size(), replacement);
     if (fragments)
-      fragments->append({start, int(replacement.size()), link});
+      fragments->append({start, int(replacement.size()), link, context});
     start += int(replacement.size());
   }
   return result;

@@ -14,6 +14,7 @@ struct TVnExpandedFragment {
   int Start = 0;  // where "<vnz>" begins
   int Length = 0; // up to and including "</vnz>"
   bool Link = false; // a link fragment; otherwise read-only
+  QString Context;   // the linked row's context (link fragments)
   bool operator==(const TVnExpandedFragment &) const = default;
 };
 

@@ -255,7 +255,7 @@ TEST(VnMarkerExpander, ExpandsLinksAndReadOnlyFragmentsWithoutLooping) {
     EXPECT_EQ(expander.Expand(QString::fromUtf8(c.Text), c.Kind), QString::fromUtf8(c.Expanded)) << c.Text;
   QList<TVnExpandedFragment> fragments;
   expander.Expand(QStringLiteral("{[vnz.link]:Empty}-{[vnz.readonly]:4869}"), 2, &fragments);
-  EXPECT_EQ(fragments, (QList<TVnExpandedFragment>{{0, 26, true}, {27, 13, false}}));
+  EXPECT_EQ(fragments, (QList<TVnExpandedFragment>{{0, 26, true, "Empty"}, {27, 13, false, ""}}));
   EXPECT_EQ(expander.LinkedText(QStringLiteral("Nowhere"), 2), QStringLiteral("<no text>"));
   EXPECT_EQ(expander.MissingLinkedTexts(QStringLiteral("x {[vnz.link]:Empty}")), QStringLiteral(" native of empty"));
 }

@@ -223,6 +223,40 @@ TEST_F(VnMainFormWindow, PreviewColumnsSwitchTheLanguageAndCopyTakesTheStoredTex
   EXPECT_EQ(grid.FocusedRow(), 0);
 }
 
+TEST_F(VnMainFormWindow, EditorsExpandMarkersFollowLinksAndWriteTheMarkersBack) {
+  const QString path = Path(QStringLiteral("links.v7p"));
+  ASSERT_TRUE(VnTestWriteBytes(
+      path, "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>"
+            "<row name=\"a\"><native>&quot;{[vnz.link]:b} and {[vnz.readonly]:4869}&quot;</native>"
+            "<lang id=\"de\">&quot;{[vnz.link]:b} und {[vnz.readonly]:4869}&quot;</lang></row>"
+            "<row name=\"b\"><native>&quot;Bee&quot;</native></row>"
+            "</stringdata></target></targets><languages active=\"0\"><language>de</language></languages></xml>"));
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  window.show();
+  ASSERT_TRUE(data.OpenProject(path));
+  TVnGridVST &grid = *window.Grid();
+  grid.FocusRow(0);
+  auto *native = window.findChild<QTextEdit *>(QStringLiteral("NativeEdit"));
+  auto *translation = window.findChild<QTextEdit *>(QStringLiteral("TranslationEdit"));
+  EXPECT_EQ(native->toPlainText(), QStringLiteral("<vnz>Bee</vnz> and <vnz>Hi</vnz>"));
+  EXPECT_EQ(translation->toPlainText(), QStringLiteral("<vnz>Bee</vnz> und <vnz>Hi</vnz>"));
+  QTextCursor readOnly(native->document());
+  readOnly.setPosition(22);
+  EXPECT_EQ(readOnly.charFormat().foreground().color(), QColor(128, 0, 0));
+  // Typing keeps the markers: the fragments go back as the native text's markers.
+  translation->moveCursor(QTextCursor::End);
+  translation->insertPlainText(QStringLiteral("!"));
+  EXPECT_EQ(data.Project().GetRowValue(0, rfTranslation), QStringLiteral("{[vnz.link]:b} und {[vnz.readonly]:4869}!"));
+  // Without placeholders the editors show the markers themselves.
+  data.Commands().Action(QStringLiteral("aViewTextPlaceholders"))->setChecked(false);
+  EXPECT_EQ(native->toPlainText(), QStringLiteral("{[vnz.link]:b} and {[vnz.readonly]:4869}"));
+  data.Commands().Action(QStringLiteral("aViewTextPlaceholders"))->setChecked(true);
+  EXPECT_FALSE(grid.UI()->FollowLink(rfNative, 16));
+  EXPECT_TRUE(grid.UI()->FollowLink(rfNative, 3));
+  EXPECT_EQ(grid.FocusedRow(), 1);
+}
+
 TEST_F(VnMainFormWindow, ColumnChoicesAndWidthsOutliveTheWindow) {
   TVnDataModule &data = Start();
   {
