@@ -70,8 +70,14 @@ struct TWindow {
   }
 };
 
-TWindow &OpenWindow() {
+/// The window the switching benchmarks share; closed before the application ends.
+std::unique_ptr<TWindow> &SharedWindow() {
   static std::unique_ptr<TWindow> window;
+  return window;
+}
+
+TWindow &OpenWindow() {
+  std::unique_ptr<TWindow> &window = SharedWindow();
   if (!window) {
     window = std::make_unique<TWindow>();
     window->Project.Open(ProjectFile());
@@ -163,6 +169,7 @@ int main(int argc, char **argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv))
     return 1;
   benchmark::RunSpecifiedBenchmarks();
+  SharedWindow().reset();
   benchmark::Shutdown();
   return 0;
 }

@@ -145,7 +145,13 @@ bool TVnGridModel::RowVisibleIn(TVnV7ProjectTarget &view, int row, bool *removed
   if (FFilter.CommentedRowsFilter() && view.GetRowValue(row, rfRowComment).isEmpty() &&
       view.GetRowValue(row, rfTransComment).isEmpty())
     return false;
-  // The validation flags take effect once the validation engine is wired in.
+  if ((FFilter.ValidationErrorsFilter() || FFilter.ValidationWarnsFilter()) && ValidateRow &&
+      FProject.IsRowValidated(row) && !view.GetRowValue(row, rfNative).isEmpty()) {
+    const int result = ValidateRow(row);
+    if (result == 0 || (result == 1 && !FFilter.ValidationWarnsFilter()) ||
+        (result == 2 && !FFilter.ValidationErrorsFilter()))
+      return false;
+  }
   if (FFilter.CapsFilter()) {
     const QString native = view.GetRowValue(row, rfNative);
     if (native != native.toUpper())

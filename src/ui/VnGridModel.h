@@ -77,6 +77,10 @@ public:
   std::function<void()> OnYield;
   /// How often OnYield runs, in milliseconds (16 unless changed).
   void SetYieldInterval(int ms) { FYieldMs = ms; }
+  /// Seam for the validation engine: a row checked on its own, 0 without a
+  /// failure, 1 a warning, 2 an error. Until it is set the validation
+  /// filters let every row pass.
+  std::function<int(int row)> ValidateRow;
   /// Seam for the validation engine: a cell's background, when it has one.
   std::function<std::optional<QColor>(int row, int column)> CellColour;
   /// Seam for bookmarks: the image of a row's native cell, when it has one.

@@ -5,9 +5,14 @@
 #include "ui/VnTargetsModel.h"
 
 #include "config/VnConfiguration.h"
+#include "project/VnProjectTypes.h"
 #include "project/VnV7Project.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QMimeData>
+#include <QUrl>
 
 #include <algorithm>
 #include <set>
@@ -26,6 +31,8 @@ TVnTargetsVST::TVnTargetsVST(TVnTargetsModel &model, TVnConfiguration &config, Q
   // Wide enough for the figures of a large target ("123456 of 123456").
   header()->resizeSection(1, std::max(77, fontMetrics().horizontalAdvance(QStringLiteral("000000 of 000000")) + 12));
   header()->setMinimumSectionSize(40);
+  setAcceptDrops(true);
+  setDropIndicatorShown(false);
   connect(&FModel, &TVnTargetsModel::Rebuilt, this, &TVnTargetsVST::AfterRebuild);
   connect(&FModel, &QAbstractItemModel::dataChanged, this, [this] { ApplyTargetVisibility(); });
   FModel.SetDecodeTargetPath(FConfig.Tree().GetBool(TVnConfigBoolKey::DecodeTargetPath));
@@ -106,6 +113,82 @@ void TVnTargetsVST::currentChanged(const QModelIndex &current, const QModelIndex
   if (switches)
     project.Targets().SetItemIndex(target);
   emit ViewChanged();
+}
+
+void TVnTargetsVST::dragEnterEvent(QDragEnterEvent *event) {
+  if (event->mimeData()->hasUrls())
+    event->acceptProposedAction();
+}
+
+void TVnTargetsVST::dragMoveEvent(QDragMoveEvent *event) {
+  if (event->mimeData()->hasUrls())
+    event->acceptProposedAction();
+}
+
+void TVnTargetsVST::dropEvent(QDropEvent *event) {
+  QStringList paths;
+  for (const QUrl &url : event->mimeData()->urls())
+    if (url.isLocalFile())
+      paths.append(url.toLocalFile());
+  if (paths.isEmpty())
+    return;
+  event->acceptProposedAction();
+  emit FilesDropped(paths);
+}
+
+void TVnTargetsVST::CollectNodes(const QModelIndex &parent, QModelIndexList &nodes) const {
+  for (int row = 0; row < FModel.rowCount(parent); ++row) {
+    const QModelIndex child = FModel.index(row, 0, parent);
+    nodes.append(child);
+    CollectNodes(child, nodes);
+  }
+}
+
+bool TVnTargetsVST::SwitchDataGroup() {
+  QModelIndex group = selectionModel()->selectedRows().value(0, currentIndex());
+  while (group.isValid() && FModel.Kind(group) == TVnTargetsModel::nkSegment)
+    group = group.parent();
+  if (!group.isValid() || FModel.Kind(group) == TVnTargetsModel::nkAllStrings)
+    return false;
+  const QModelIndex target = FModel.Kind(group) == TVnTargetsModel::nkTarget ? group : group.parent();
+  QModelIndexList nodes;
+  if (FModel.Kind(group) == TVnTargetsModel::nkCustomData) {
+    const QString key = FModel.Path(currentIndex());
+    CollectNodes(FModel.index(0, 0, target), nodes);
+    for (const QModelIndex &node : nodes) {
+      if (FModel.Path(node).startsWith(key, Qt::CaseInsensitive)) {
+        setCurrentIndex(node);
+        return true;
+      }
+    }
+    return false;
+  }
+  if (!FGrid)
+    return false;
+  if (FGrid->FocusedRow() < 0)
+    FGrid->FocusRow(0);
+  const int row = FGrid->FocusedRow();
+  if (row < 0)
+    return false;
+  const QString key = FModel.Project().GetRowValue(row, rfName);
+  CollectNodes(FModel.index(1, 0, target), nodes);
+  QModelIndex best;
+  qsizetype bestLength = -1;
+  for (const QModelIndex &node : nodes) {
+    const QString path = FModel.Path(node);
+    qsizetype common = 0;
+    while (common < path.size() && common < key.size() &&
+           QStringView(path).mid(common, 1).compare(QStringView(key).mid(common, 1), Qt::CaseInsensitive) == 0)
+      ++common;
+    if (common > bestLength) {
+      best = node;
+      bestLength = common;
+    }
+  }
+  if (!best.isValid())
+    return false;
+  setCurrentIndex(best);
+  return true;
 }
 
 void TVnTargetsVST::ToggleTargetFlags(int mask) {

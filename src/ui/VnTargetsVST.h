@@ -31,15 +31,27 @@ public:
   void ExpandAll();
   /// Follows the project's current target when it changed elsewhere.
   void SyncToCurrentTarget();
+  /// Selects the node of the other data group that matches the current
+  /// position: from custom data the string data group of the same path, from
+  /// string data the custom data node closest to the focused row's context.
+  /// False when no node was selected.
+  bool SwitchDataGroup();
 
 signals:
   /// The selected group or the target set changed.
   void ViewChanged();
+  /// Files were dropped onto the tree from the desktop.
+  void FilesDropped(const QStringList &paths);
 
 protected:
   void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dragMoveEvent(QDragMoveEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
 
 private:
+  /// Nodes below `parent` in tree order.
+  void CollectNodes(const QModelIndex &parent, QModelIndexList &nodes) const;
   void AfterRebuild(bool targetCountChanged);
   void ApplyTargetVisibility();
 

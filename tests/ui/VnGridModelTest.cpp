@@ -123,6 +123,24 @@ TEST_F(VnGridModelTest, VisibilityFollowsPrefixFiltersAndRemovedRows) {
   }
 }
 
+TEST_F(VnGridModelTest, ValidationFiltersKeepRowsWithTheChosenResults) {
+  TVnGridModel model(FProject);
+  // Without the engine the filters pass every row.
+  model.FilterConfig().SetValidationErrorsFilter(true);
+  EXPECT_EQ(model.rowCount(), 7);
+  // Row 4 has an error, row 5 a warning, the rest pass.
+  model.ValidateRow = [](int row) { return row == 4 ? 2 : row == 5 ? 1 : 0; };
+  const struct {
+    bool Errors, Warnings;
+    const char *Shown;
+  } cases[] = {{true, false, "Other"}, {false, true, "Other2"}, {true, true, "Other Other2"}};
+  for (const auto &c : cases) {
+    model.FilterConfig().SetValidationErrorsFilter(c.Errors);
+    model.FilterConfig().SetValidationWarnsFilter(c.Warnings);
+    EXPECT_EQ(ShownContexts(model).join(QLatin1Char(' ')), QLatin1String(c.Shown));
+  }
+}
+
 TEST_F(VnGridModelTest, SameNativeFilterKeepsGroupsWhoseTranslationsDiffer) {
   TVnGridModel model(FProject);
   model.FilterConfig().SetSameNativeFilter(true);

@@ -1,0 +1,92 @@
+#include "ui/VnTargetsVST.h"
+
+#include "ui/VnGridModel.h"
+#include "ui/VnGridVST.h"
+#include "ui/VnTargetsModel.h"
+
+#include "config/VnConfiguration.h"
+
+#include "VnGridProjectFixture.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class VnTargetsVSTTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    VnLoadTestProject(FProject, VnTestTargetXml("a.rc",
+                                                {{"Dlg.Button1", "OK"}, {"Dlg.Label", "Name"}, {"Main.Title", "T"}},
+                                                {{"Dlg.Button1.Data", "d"}, {"Other.X", "x"}}) +
+                                    VnTestTargetXml("b.rc", {{"Dlg.Other", "o"}}));
+    FTree.SetGridVST(&FGrid);
+    FGridModel.RefreshView();
+    FTreeModel.RefreshView();
+  }
+
+  QTemporaryDir FDir;
+  TVnConfiguration FConfig{FDir.filePath(QStringLiteral("c.vno"))};
+  TVnV7Project FProject;
+  TVnGridModel FGridModel{FProject};
+  TVnTargetsModel FTreeModel{FProject};
+  TVnGridVST FGrid{FGridModel, FConfig};
+  TVnTargetsVST FTree{FTreeModel, FConfig};
+};
+
+TEST_F(VnTargetsVSTTest, ChoosingNodesNarrowsTheGridAndSwitchesTargets) {
+  EXPECT_EQ(FTreeModel.Kind(FTree.currentIndex()), TVnTargetsModel::nkStringData);
+  FTree.FocusNode({0, 1, "Dlg"});
+  EXPECT_EQ(FGridModel.ContextPrefix(), QStringLiteral("Dlg"));
+  EXPECT_EQ(FGridModel.rowCount(), 2);
+  FTree.FocusNode({1, 0, ""});
+  EXPECT_EQ(FProject.Targets().ItemIndex(), 1);
+  EXPECT_EQ(FGridModel.ContextPrefix(), QString());
+  EXPECT_EQ(FGridModel.rowCount(), 1);
+  FTree.FocusNode({-1, 0, ""});
+  EXPECT_EQ(FProject.Targets().ItemIndex(), -1);
+  EXPECT_EQ(FGridModel.rowCount(), 4);
+  // A change of target made elsewhere moves the tree's focus along.
+  FProject.Targets().SetItemIndex(0);
+  EXPECT_EQ(FTreeModel.TargetOf(FTree.currentIndex()), 0);
+}
+
+TEST_F(VnTargetsVSTTest, SwitchDataGroupFindsTheMatchingNodeOfTheOtherGroup) {
+  FTree.FocusNode({0, 1, "Dlg"});
+  FGrid.FocusRow(0); // "Dlg.Button1"
+  ASSERT_TRUE(FTree.SwitchDataGroup());
+  EXPECT_EQ(FTreeModel.NodeRef(FTree.currentIndex()), (TVnTreeNodeRef{0, 2, "Dlg.Button1"}));
+  FTree.FocusNode({0, 2, "Other.X"});
+  EXPECT_FALSE(FTree.SwitchDataGroup()); // string data has no group "Other.X"
+  FTree.FocusNode({0, 2, "Dlg"});
+  ASSERT_TRUE(FTree.SwitchDataGroup());
+  EXPECT_EQ(FTreeModel.NodeRef(FTree.currentIndex()), (TVnTreeNodeRef{0, 1, "Dlg"}));
+}
+
+TEST_F(VnTargetsVSTTest, TargetFlagsToggleForTheSelectedTarget) {
+  QSignalSpy changed(&FTree, &TVnTargetsVST::ViewChanged);
+  FTree.FocusNode({1, 0, ""});
+  changed.clear();
+  FTree.ToggleTargetFlags(1);
+  EXPECT_FALSE(FProject.GetTargetInfo(1).Enabled);
+  EXPECT_EQ(FTreeModel.rowCount(FTreeModel.TargetIndex(1)), 0);
+  EXPECT_EQ(changed.count(), 1);
+  FTree.setCurrentIndex(FTreeModel.TargetIndex(1));
+  FTree.ToggleTargetFlags(2);
+  EXPECT_FALSE(FProject.GetTargetInfo(1).Visible);
+  EXPECT_TRUE(FTree.isRowHidden(1, QModelIndex()));
+  EXPECT_EQ(changed.count(), 1); // visibility alone changes no view
+}
+
+TEST_F(VnTargetsVSTTest, ProgressColumnShowsWithItsHeaderAndStaysSo) {
+  FTree.ShowProgress(false);
+  EXPECT_TRUE(FTree.isHeaderHidden());
+  EXPECT_FALSE(FConfig.Tree().GetBool(TVnConfigBoolKey::ShowProgress));
+  FTree.ShowProgress(true);
+  EXPECT_TRUE(FTree.ProgressShown());
+  EXPECT_FALSE(FTree.isHeaderHidden());
+}
+
+} // namespace
