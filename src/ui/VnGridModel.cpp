@@ -21,16 +21,6 @@ const char *const kCaptions[TVnGridModel::kFixedColumns] = {
 
 constexpr int kProgressStep = 32;
 
-/// Switches a view's language caching on for the length of a walk.
-class TCachingScope {
-public:
-  explicit TCachingScope(TVnV7ProjectTarget &view) : FView(view) { FView.SetCaching(true); }
-  ~TCachingScope() { FView.SetCaching(false); }
-
-private:
-  TVnV7ProjectTarget &FView;
-};
-
 /// Index of a status in its table (1 based); 0 when empty or unknown.
 template <std::size_t N> int StatusIndex(const char *const (&table)[N], const QString &status) {
   for (std::size_t i = 1; i < N; ++i)
@@ -69,45 +59,67 @@ void TVnGridModel::CancelRefresh() {
 }
 
 void TVnGridModel::RefreshView() {
-  FRemovedCount = 0;
-  if (FProject.IsEmpty()) {
-    Install({}, 0);
-    emit Refreshed();
-    return;
+  for (;;) {
+    FRemovedCount = 0;
+    if (FProject.IsEmpty()) {
+      FRefreshing = false;
+      Install({}, 0);
+      emit Refreshed();
+      return;
+    }
+    if (CollectRows())
+      return;
+    // The view changed under a yield without a refresh of its own (the
+    // project does not notify while it is notifying): start over.
   }
+}
+
+bool TVnGridModel::CollectRows() {
   const quint64 generation = ++FRefreshGeneration;
   FRefreshing = true;
-  TVnV7ProjectTarget &view = FProject.Targets().GetCurrentTarget();
-  const int count = view.RowCount(true);
+  TVnV7ProjectTarget *view = &FProject.Targets().GetCurrentTarget();
+  const std::string language = FProject.ActiveLanguageId();
+  const quint64 structure = FProject.StructureCounter();
+  const QString prefix = FPrefix;
+  auto unchanged = [&] {
+    return !FProject.IsEmpty() && view == &FProject.Targets().GetCurrentTarget() &&
+           language == FProject.ActiveLanguageId() && structure == FProject.StructureCounter() && prefix == FPrefix;
+  };
+  const int count = view->RowCount(true);
   std::vector<int> rows;
   rows.reserve(std::size_t(count));
   QElapsedTimer clock;
   clock.start();
-  {
-    TCachingScope caching(view);
-    for (int row = 0; row < count; ++row) {
-      if (OnYield && clock.elapsed() >= FYieldMs) {
-        OnYield();
-        clock.restart();
-        if (generation != FRefreshGeneration)
-          return; // a newer refresh (or a cancel) took over
-      }
-      bool removed = false;
-      if (RowVisibleIn(view, row, &removed))
-        rows.push_back(row);
-      FRemovedCount += removed ? 1 : 0;
-      if (row % kProgressStep == 0)
-        FProject.Progress().SetStatus(QStringLiteral("Updating view..."), int(qint64(row) * 100 / count));
+  // Caching fixes the language for the walk; it is off while events run.
+  view->SetCaching(true);
+  for (int row = 0; row < count; ++row) {
+    if (OnYield && clock.elapsed() >= FYieldMs) {
+      view->SetCaching(false);
+      OnYield();
+      clock.restart();
+      if (generation != FRefreshGeneration)
+        return true; // a newer refresh (or a cancel) took over
+      if (!unchanged())
+        return false;
+      view->SetCaching(true);
     }
-    if (FFilter.SameNativeFilter())
-      ApplySameNativeFilter(view, rows);
-    if (FSortColumn >= 0)
-      SortRows(view, rows);
+    bool removed = false;
+    if (RowVisibleIn(*view, row, &removed))
+      rows.push_back(row);
+    FRemovedCount += removed ? 1 : 0;
+    if (row % kProgressStep == 0)
+      FProject.Progress().SetStatus(QStringLiteral("Updating view..."), int(qint64(row) * 100 / count));
   }
+  if (FFilter.SameNativeFilter())
+    ApplySameNativeFilter(*view, rows);
+  if (FSortColumn >= 0)
+    SortRows(*view, rows);
+  view->SetCaching(false);
   Install(std::move(rows), FProject.Languages().Count());
   FRefreshing = false;
   FProject.Progress().SetStatus(QStringLiteral("Ready"), 0);
   emit Refreshed();
+  return true;
 }
 
 void TVnGridModel::Install(std::vector<int> rows, int languages) {

@@ -103,6 +103,9 @@ protected:
   void ProjectUpdated(int kind) override;
 
 private:
+  /// One pass of a refresh; false when the view changed under it and the
+  /// pass must start over.
+  bool CollectRows();
   bool RowVisibleIn(TVnV7ProjectTarget &view, int row, bool *removed);
   void ApplySameNativeFilter(TVnV7ProjectTarget &view, std::vector<int> &rows);
   void SortRows(TVnV7ProjectTarget &view, std::vector<int> &rows);

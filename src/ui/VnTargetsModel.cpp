@@ -429,7 +429,7 @@ QVariant TVnTargetsModel::data(const QModelIndex &index, int role) const {
       const bool has = self->Counts(index, translated, total);
       return ProgressColour(has, translated, total);
     }
-    return targetNode || node->Kind == nkAllStrings ? QVariant(QColor(185, 209, 234)) : QVariant();
+    return targetNode ? QVariant(QColor(185, 209, 234)) : QVariant();
   }
   case Qt::ForegroundRole:
     if (targetNode && !FProject.GetTargetInfo(node->Target).Enabled)

@@ -250,6 +250,23 @@ TEST(VnGridModel, AFilterChangeDuringARefreshEndsItAndTheNewOneWins) {
   EXPECT_EQ(ShownContexts(model), QStringList{"b"});
 }
 
+TEST(VnGridModel, ATargetChosenWhileTheProjectNotifiesStillReachesTheGrid) {
+  TVnV7Project project;
+  VnLoadTestProject(project, VnTestTargetXml("a.rc", {{"a", "apple"}, {"b", "banana"}}) +
+                                 VnTestTargetXml("b.rc", {{"c", "cherry"}}));
+  TVnGridModel model(project);
+  model.SetYieldInterval(0);
+  bool switched = false;
+  model.OnYield = [&] {
+    // The project does not notify again while it notifies: no refresh follows.
+    if (!switched)
+      project.Targets().SetItemIndex(1);
+    switched = true;
+  };
+  project.Update(0, false);
+  EXPECT_EQ(ShownContexts(model), QStringList{"c"});
+}
+
 TEST(VnMarkerExpander, ExpandsLinksAndReadOnlyFragmentsWithoutLooping) {
   // Rows: 0 "A" links to B, 1 "B" links back to A, 2 "Empty" has no translation.
   const QStringList contexts{"A", "B", "Empty"};

@@ -3,6 +3,7 @@
 #include "VnGridProjectFixture.h"
 
 #include <QAbstractItemModelTester>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -143,10 +144,16 @@ TEST_F(VnTargetsModelTest, RebuildsOnStructureChangesAndShowsDecodedPaths) {
   EXPECT_EQ(model.rowCount(model.index(1, 0)), 0);
   EXPECT_FALSE(model.data(model.index(1, 0), TVnTargetsModel::VisibleRole).toBool());
   EXPECT_EQ(model.data(model.index(1, 0), Qt::ForegroundRole).value<QColor>(), QColor(109, 109, 109));
-  FProject.Targets().Add(QStringLiteral("c.rc"));
+  // Absolute target paths can show relative to the project file.
+  QTemporaryDir dir;
+  FProject.SaveAs(dir.filePath(QStringLiteral("p.v7p")));
+  FProject.Targets().Add(dir.filePath(QStringLiteral("sub/c.rc")));
   model.RefreshView();
   EXPECT_EQ(rebuilt.last(), true);
   EXPECT_EQ(model.rowCount(), 4);
+  EXPECT_EQ(model.data(model.index(2, 0), Qt::DisplayRole).toString(), dir.filePath(QStringLiteral("sub/c.rc")));
+  model.SetDecodeTargetPath(true);
+  EXPECT_EQ(model.data(model.index(2, 0), Qt::DisplayRole).toString(), QStringLiteral("sub/c.rc"));
   FProject.Clear();
   model.RefreshView();
   EXPECT_EQ(model.rowCount(), 0);

@@ -2,13 +2,17 @@
 
 #include "ui/VnGridModel.h"
 #include "ui/VnGridVST.h"
+#include "ui/VnGridVSTUI.h"
 #include "ui/VnTargetsModel.h"
 
 #include "config/VnConfiguration.h"
 
 #include "VnGridProjectFixture.h"
 
+#include <QHeaderView>
 #include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -87,6 +91,40 @@ TEST_F(VnTargetsVSTTest, ProgressColumnShowsWithItsHeaderAndStaysSo) {
   FTree.ShowProgress(true);
   EXPECT_TRUE(FTree.ProgressShown());
   EXPECT_FALSE(FTree.isHeaderHidden());
+}
+
+TEST_F(VnTargetsVSTTest, GridKeysSortingAndTypingWithoutALanguage) {
+  TVnGridVSTUI ui(FGrid);
+  QTextEdit translation;
+  ui.SetByIndex(rfTranslation, &translation);
+  FTree.FocusNode({0, 1, ""});
+  FGrid.FocusRow(1);
+  QTest::keyClick(&FGrid, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(FGrid.currentIndex().row(), 2);
+  EXPECT_EQ(FGrid.SelectedRows(), QList<int>{2});
+  QTest::keyClick(&FGrid, Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(FGrid.currentIndex().row(), 0);
+  // Header double-clicks: ascending, descending, project order.
+  const QStringList orders[] = {{"Dlg.Button1", "Dlg.Label", "Main.Title"},
+                                {"Main.Title", "Dlg.Label", "Dlg.Button1"},
+                                {"Dlg.Button1", "Dlg.Label", "Main.Title"}};
+  for (const QStringList &order : orders) {
+    emit FGrid.header()->sectionDoubleClicked(rfName);
+    QStringList shown;
+    for (int i = 0; i < FGridModel.rowCount(); ++i)
+      shown << FGridModel.index(i, rfName).data().toString();
+    EXPECT_EQ(shown, order);
+  }
+  EXPECT_EQ(FGridModel.SortColumn(), -1);
+  // With no active language typing asks for one instead of editing.
+  int asked = 0;
+  FGrid.OnLanguageRequest = [&] { ++asked; };
+  FProject.Languages().Delete(1);
+  FProject.Languages().Delete(0);
+  FGrid.FocusRow(0);
+  QTest::keyClicks(&FGrid, QStringLiteral("x"));
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(translation.toPlainText().isEmpty());
 }
 
 } // namespace
