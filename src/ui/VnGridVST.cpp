@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
 /// Column widths a fresh configuration starts with.
@@ -203,6 +205,14 @@ void TVnGridVST::FocusRow(int position) {
     return;
   selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(index);
+}
+
+void TVnGridVST::MoveFocus(int offset) {
+  const int rows = FModel.rowCount();
+  if (rows == 0)
+    return;
+  const int from = currentIndex().isValid() ? currentIndex().row() : 0;
+  FocusRow(std::clamp(from + offset, 0, rows - 1));
 }
 
 void TVnGridVST::currentChanged(const QModelIndex &current, const QModelIndex &previous) {

@@ -21,6 +21,7 @@ public:
   TVnGridVST(TVnGridModel &model, TVnConfiguration &config, QWidget *parent = nullptr);
 
   TVnGridModel &Model() { return FModel; }
+  TVnConfiguration &Config() { return FConfig; }
   TVnNavigationHistory &History() { return FHistory; }
   TVnGridVSTUI *UI() const { return FUI; }
   void SetUI(TVnGridVSTUI *ui) { FUI = ui; }
@@ -39,6 +40,8 @@ public:
   void FocusRow(int position);
   /// Moves in the navigation history by `offset` entries (negative: back).
   void Navigate(int offset);
+  /// Focuses the row `offset` lines away from the focused one, kept within the grid.
+  void MoveFocus(int offset);
   /// Advances the statuses of every selected row.
   void ToggleStatuses(bool rowStatus, bool transStatus);
 

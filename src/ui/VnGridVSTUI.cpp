@@ -4,11 +4,13 @@
 #include "ui/VnGridRules.h"
 #include "ui/VnGridVST.h"
 
+#include "config/VnConfiguration.h"
 #include "core/VnError.h"
 #include "core/VnMessages.h"
 #include "project/VnV7Project.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -27,7 +29,22 @@ TVnGridVSTUI::TVnGridVSTUI(TVnGridVST &grid, QObject *parent) : QObject(parent),
   FExpander.FindRow = [&project](const QString &context) { return project.FindRow(context, false); };
   FExpander.RowValue = [&project](int row, int kind) { return project.GetRowValue(row, kind); };
   FGrid.SetUI(this);
-  connect(&FGrid, &TVnGridVST::RowSelected, this, [this] { FillEditors(); });
+  connect(&FGrid, &TVnGridVST::RowSelected, this, [this] {
+    FillEditors();
+    // With simple navigation a row chosen in the grid or from the editor
+    // goes straight to its translation, selected for typing over.
+    QWidget *editor = TranslationEditor();
+    const bool chosenHere = FGrid.hasFocus() || (editor && editor->hasFocus());
+    if (editor && editor->isEnabled() && chosenHere && FGrid.Config().Grid().GetBool(TVnConfigBoolKey::SimpleNavigation)) {
+      editor->setFocus();
+      if (auto *rich = qobject_cast<QTextEdit *>(editor))
+        rich->selectAll();
+      else if (auto *plain = qobject_cast<QPlainTextEdit *>(editor))
+        plain->selectAll();
+      else if (auto *line = qobject_cast<QLineEdit *>(editor))
+        line->selectAll();
+    }
+  });
   // Edits made in the grid itself show in the editors and the progress.
   connect(&FGrid.Model(), &TVnGridModel::CellWritten, this, [this](int row, int column) {
     if (FWriting)
@@ -51,6 +68,8 @@ void TVnGridVSTUI::SetByIndex(int slot, QWidget *control) {
   control->setProperty("tag", slot);
   if (auto *rich = qobject_cast<QTextEdit *>(control); rich && (slot == rfNative || slot == rfTranslation))
     rich->viewport()->installEventFilter(this); // clicks on expanded links
+  if (slot == rfTranslation)
+    control->installEventFilter(this); // keys that move between rows
   if (slot == rfNative)
     return; // the native text is read-only here
   if (auto *edit = qobject_cast<QLineEdit *>(control))
@@ -224,7 +243,38 @@ bool TVnGridVSTUI::FollowLink(int slot, int position) {
   return false;
 }
 
+bool TVnGridVSTUI::NavigationKey(QKeyEvent *key) {
+  const bool ctrl = key->modifiers() == Qt::ControlModifier;
+  const bool plain = key->modifiers() == Qt::NoModifier;
+  const bool simple = FGrid.Config().Grid().GetBool(TVnConfigBoolKey::SimpleNavigation);
+  switch (key->key()) {
+  case Qt::Key_PageUp:
+  case Qt::Key_PageDown:
+    if (!ctrl)
+      return false;
+    FGrid.MoveFocus(key->key() == Qt::Key_PageUp ? -20 : 20);
+    return true;
+  case Qt::Key_Home:
+  case Qt::Key_End:
+    if (!ctrl)
+      return false;
+    FGrid.FocusRow(key->key() == Qt::Key_Home ? 0 : FGrid.Model().rowCount() - 1);
+    return true;
+  case Qt::Key_Up:
+  case Qt::Key_Down:
+    if (!ctrl && !(plain && simple))
+      return false;
+    FGrid.MoveFocus(key->key() == Qt::Key_Up ? -1 : 1);
+    return true;
+  default:
+    return false;
+  }
+}
+
 bool TVnGridVSTUI::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyPress && watched == TranslationEditor() &&
+      NavigationKey(static_cast<QKeyEvent *>(event)))
+    return true;
   if (event->type() != QEvent::MouseButtonRelease)
     return QObject::eventFilter(watched, event);
   auto *mouse = static_cast<QMouseEvent *>(event);

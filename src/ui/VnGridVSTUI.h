@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QKeyEvent;
 class QWidget;
 class TVnGridVST;
 
@@ -50,6 +51,8 @@ signals:
   void ProgressChanged();
 
 private:
+  /// Row moves from the translation editor; true when the key was one.
+  bool NavigationKey(QKeyEvent *key);
   void WriteBack(int slot);
   QString ControlText(QWidget *control) const;
   void SetControlText(QWidget *control, int slot, const QString &text);

@@ -127,4 +127,28 @@ TEST_F(VnTargetsVSTTest, GridKeysSortingAndTypingWithoutALanguage) {
   EXPECT_TRUE(translation.toPlainText().isEmpty());
 }
 
+TEST_F(VnTargetsVSTTest, TheTranslationEditorMovesBetweenRows) {
+  TVnGridVSTUI ui(FGrid);
+  QTextEdit translation;
+  ui.SetByIndex(rfTranslation, &translation);
+  FTree.FocusNode({0, 1, ""});
+  FGrid.FocusRow(0);
+  const struct {
+    Qt::Key Key;
+    Qt::KeyboardModifiers Modifiers;
+    bool Simple;
+    int Row;
+  } cases[] = {
+      {Qt::Key_PageDown, Qt::ControlModifier, false, 2}, {Qt::Key_PageUp, Qt::ControlModifier, false, 0},
+      {Qt::Key_End, Qt::ControlModifier, false, 2},      {Qt::Key_Home, Qt::ControlModifier, false, 0},
+      {Qt::Key_Down, Qt::ControlModifier, false, 1},     {Qt::Key_Down, Qt::NoModifier, false, 1},
+      {Qt::Key_Down, Qt::NoModifier, true, 2},           {Qt::Key_Up, Qt::NoModifier, true, 1},
+  };
+  for (const auto &c : cases) {
+    FConfig.Grid().SetBool(TVnConfigBoolKey::SimpleNavigation, c.Simple);
+    QTest::keyClick(&translation, c.Key, c.Modifiers);
+    EXPECT_EQ(FGrid.currentIndex().row(), c.Row) << c.Key;
+  }
+}
+
 } // namespace
