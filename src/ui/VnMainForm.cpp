@@ -39,6 +39,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -70,6 +71,9 @@ TMainForm::TMainForm(TVnDataModule &data, QStringList arguments, QWidget *parent
   // A first start fills most of a small screen and stays moderate on a large one.
   const QSize available = screen() ? screen()->availableGeometry().size() : QSize(1366, 768);
   resize(std::min(1600, available.width() * 95 / 100), std::min(1000, available.height() * 95 / 100));
+  // The tree gets room for target names beside their figures; the grid the rest.
+  const int treeWidth = std::clamp(width() * 22 / 100, 260, 420);
+  FMainSplitter->setSizes({treeWidth, width() - treeWidth});
   RebuildReopenMenu();
   FTreeModel->RefreshView();
   FGridModel->RefreshView();
