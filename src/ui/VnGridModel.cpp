@@ -285,6 +285,11 @@ QVariant TVnGridModel::data(const QModelIndex &index, int role) const {
   case Qt::EditRole:
     // Raw text: whitespace symbols are the delegate's business, never the data's.
     return FProject.GetRowValue(row, column);
+  case Qt::ToolTipRole: {
+    // The whole text of a cell too narrow for it.
+    const QString text = FProject.GetRowValue(row, column);
+    return text.isEmpty() ? QVariant() : QVariant(text);
+  }
   case Qt::BackgroundRole:
     return Background(row, column);
   case CommentRole:

@@ -12,9 +12,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -90,6 +92,9 @@ TVnGridVST::TVnGridVST(TVnGridModel &model, TVnConfiguration &config, QWidget *p
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
   setTextElideMode(Qt::ElideRight);
+  setDragEnabled(true);
+  setDragDropMode(QAbstractItemView::DragOnly);
+  setDefaultDropAction(Qt::CopyAction);
   header()->setSectionsMovable(true);
   header()->setStretchLastSection(true);
   header()->setSortIndicatorShown(false);
@@ -256,6 +261,16 @@ void TVnGridVST::ToggleStatuses(bool rowStatus, bool transStatus) {
     FTree->Model().RefreshCurrentProgress();
   if (FUI)
     FUI->FillEditors();
+}
+
+void TVnGridVST::startDrag(Qt::DropActions) {
+  if (!currentIndex().isValid())
+    return;
+  auto *drag = new QDrag(this);
+  auto *data = new QMimeData;
+  data->setText(currentIndex().data(Qt::EditRole).toString());
+  drag->setMimeData(data);
+  drag->exec(Qt::CopyAction);
 }
 
 void TVnGridVST::HeaderDoubleClicked(int column) {

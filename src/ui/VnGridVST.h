@@ -60,6 +60,8 @@ signals:
 protected:
   void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
   void keyPressEvent(QKeyEvent *event) override;
+  /// Dragging copies the focused cell's text, as Ctrl+C does.
+  void startDrag(Qt::DropActions supportedActions) override;
 
 private:
   void HeaderDoubleClicked(int column);

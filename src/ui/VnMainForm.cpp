@@ -383,6 +383,11 @@ void TMainForm::RefreshWindow() {
   RefreshStatusBar();
 }
 
+void TMainForm::ReadViewOptions() {
+  FGrid->ReadOptions();
+  FTree->ReadOptions();
+}
+
 void TMainForm::FillHistoryMenu(QMenu &menu, bool back) {
   menu.clear();
   TVnNavigationHistory &history = FGrid->History();

@@ -43,6 +43,10 @@ public:
   void RefreshContent();
   void RefreshStatusBar();
 
+  /// Applies view options changed in the configuration (whitespace symbols,
+  /// relative target paths, the progress column); for the Options dialog.
+  void ReadViewOptions();
+
   TVnGridVST *Grid() const { return FGrid; }
   TVnGridVSTUI *GridUI() const { return FGridUI; }
   TVnTargetsVST *Tree() const { return FTree; }

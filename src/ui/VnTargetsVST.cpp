@@ -35,6 +35,10 @@ TVnTargetsVST::TVnTargetsVST(TVnTargetsModel &model, TVnConfiguration &config, Q
   setDropIndicatorShown(false);
   connect(&FModel, &TVnTargetsModel::Rebuilt, this, &TVnTargetsVST::AfterRebuild);
   connect(&FModel, &QAbstractItemModel::dataChanged, this, [this] { ApplyTargetVisibility(); });
+  ReadOptions();
+}
+
+void TVnTargetsVST::ReadOptions() {
   FModel.SetDecodeTargetPath(FConfig.Tree().GetBool(TVnConfigBoolKey::DecodeTargetPath));
   ShowProgress(FConfig.Tree().GetBool(TVnConfigBoolKey::ShowProgress));
 }

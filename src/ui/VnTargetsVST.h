@@ -19,6 +19,8 @@ public:
   TVnTargetsModel &Model() { return FModel; }
   void SetGridVST(TVnGridVST *grid);
 
+  /// Re-reads the tree section's switches (relative target paths, progress column).
+  void ReadOptions();
   /// Shows or hides the progress column (and with it the header).
   void ShowProgress(bool on);
   bool ProgressShown() const { return !isColumnHidden(1); }

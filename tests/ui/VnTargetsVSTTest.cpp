@@ -88,6 +88,9 @@ TEST_F(VnTargetsVSTTest, ProgressColumnShowsWithItsHeaderAndStaysSo) {
   FTree.ShowProgress(false);
   EXPECT_TRUE(FTree.isHeaderHidden());
   EXPECT_FALSE(FConfig.Tree().GetBool(TVnConfigBoolKey::ShowProgress));
+  FConfig.Tree().SetBool(TVnConfigBoolKey::ShowProgress, true);
+  FTree.ReadOptions();
+  EXPECT_TRUE(FTree.ProgressShown());
   FTree.ShowProgress(true);
   EXPECT_TRUE(FTree.ProgressShown());
   EXPECT_FALSE(FTree.isHeaderHidden());
