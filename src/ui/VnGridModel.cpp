@@ -126,6 +126,9 @@ void TVnGridModel::Install(std::vector<int> rows, int languages) {
   beginResetModel();
   FRows = std::move(rows);
   FLanguages = languages;
+  FPositionOf.assign(FRows.empty() ? 0 : std::size_t(*std::max_element(FRows.begin(), FRows.end())) + 1, -1);
+  for (std::size_t i = 0; i < FRows.size(); ++i)
+    FPositionOf[std::size_t(FRows[i])] = int(i);
   endResetModel();
 }
 
@@ -237,8 +240,7 @@ int TVnGridModel::ProjectRow(int position) const {
 }
 
 int TVnGridModel::PositionOfRow(int row) const {
-  const auto it = std::find(FRows.begin(), FRows.end(), row);
-  return it == FRows.end() ? -1 : int(it - FRows.begin());
+  return row >= 0 && row < int(FPositionOf.size()) ? FPositionOf[std::size_t(row)] : -1;
 }
 
 bool TVnGridModel::IsReadOnly(int row) { return FProject.GetRowValue(row, rfReadOnly) == QLatin1String("yes"); }
@@ -248,12 +250,46 @@ void TVnGridModel::SetReadOnly(int row, bool readOnly) {
 }
 
 void TVnGridModel::ToggleStatuses(const QList<int> &rows, bool rowStatus, bool transStatus) {
-  for (int row : rows) {
-    if (rowStatus)
-      WriteCell(row, rfRowStatus, VnNextRowStatus(FProject.GetRowValue(row, rfRowStatus)));
-    if (transStatus)
-      WriteCell(row, rfTransStatus, VnNextTransStatus(FProject.GetRowValue(row, rfTransStatus)));
+  FBulk = true;
+  try {
+    for (int row : rows) {
+      if (rowStatus)
+        WriteCell(row, rfRowStatus, VnNextRowStatus(FProject.GetRowValue(row, rfRowStatus)));
+      if (transStatus)
+        WriteCell(row, rfTransStatus, VnNextTransStatus(FProject.GetRowValue(row, rfTransStatus)));
+    }
+  } catch (...) {
+    FBulk = false;
+    throw;
   }
+  FBulk = false;
+  if (rows.isEmpty())
+    return;
+  if (!FRows.empty())
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  emit CellWritten(-1, transStatus ? int(rfTransStatus) : int(rfRowStatus));
+}
+
+void TVnGridModel::WriteCells(const QList<int> &rows, int column, const QString &text) {
+  if (rows.size() == 1) {
+    WriteCell(rows.first(), column, text);
+    return;
+  }
+  FBulk = true;
+  bool written = false;
+  try {
+    for (int row : rows)
+      written = WriteCell(row, column, text) || written;
+  } catch (...) {
+    FBulk = false;
+    throw;
+  }
+  FBulk = false;
+  if (!written)
+    return;
+  if (!FRows.empty())
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  emit CellWritten(-1, column);
 }
 
 bool TVnGridModel::WriteCell(int row, int column, const QString &text) {
@@ -262,6 +298,8 @@ bool TVnGridModel::WriteCell(int row, int column, const QString &text) {
   if (FProject.GetRowValue(row, column) == value)
     return false;
   FProject.SetRowValue(row, column, value);
+  if (FBulk)
+    return true;
   const int position = PositionOfRow(row);
   if (position >= 0)
     emit dataChanged(index(position, 0), index(position, columnCount() - 1));

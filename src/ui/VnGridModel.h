@@ -68,10 +68,13 @@ public:
 
   bool IsReadOnly(int row);
   void SetReadOnly(int row, bool readOnly);
-  /// Advances the row status and/or the translation status of every given row.
+  /// Advances the row status and/or the translation status of every given row,
+  /// telling the views once.
   void ToggleStatuses(const QList<int> &rows, bool rowStatus, bool transStatus);
   /// Writes a cell as an edit does; false when the text was already there.
   bool WriteCell(int row, int column, const QString &text);
+  /// Writes one column of many rows, telling the views once.
+  void WriteCells(const QList<int> &rows, int column, const QString &text);
 
   /// Called about every 16 ms during a refresh so that the window stays alive.
   std::function<void()> OnYield;
@@ -96,7 +99,7 @@ public:
 signals:
   /// A refresh finished (also after the grid was emptied).
   void Refreshed();
-  /// A cell was written through the model.
+  /// A cell was written through the model; row -1 after a write to many rows.
   void CellWritten(int row, int column);
 
 protected:
@@ -115,6 +118,8 @@ private:
   TVnV7Project &FProject; // not owned
   TVnFilterConfig FFilter;
   std::vector<int> FRows; // display order -> project row
+  std::vector<int> FPositionOf; // project row -> display order, -1 when hidden
+  bool FBulk = false; // one notification for a write to many rows
   int FLanguages = 0;
   QString FPrefix;
   int FRemovedCount = 0;

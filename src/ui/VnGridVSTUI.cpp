@@ -202,7 +202,13 @@ void TVnGridVSTUI::WriteBack(int slot) {
   bool progress = false;
   FWriting = true;
   try {
-    for (int row : rows) {
+    if (rows.size() > 1) {
+      // Maximum width, read-only mark or status for every selected row at once.
+      model.WriteCells(rows, slot, ControlText(control));
+      written = true;
+      progress = slot == rfReadOnly || slot == rfTransStatus;
+    }
+    for (int row : rows.size() > 1 ? QList<int>{} : rows) {
       QString text = ControlText(control);
       if (slot == rfTranslation && FShowPlaceholders)
         text = TVnMarkerExpander::Restore(text, project.GetRowValue(row, rfNative));

@@ -6,6 +6,7 @@
 #include "VnGridProjectFixture.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -210,6 +211,23 @@ TEST_F(VnGridModelTest, EditsGoBackVerbatimAndStatusesToggle) {
   EXPECT_TRUE(model.IsReadOnly(0));
   model.WriteCell(0, rfTransStatus, QStringLiteral("READY"));
   EXPECT_EQ(FProject.GetRowValue(0, rfTransStatus), QStringLiteral("ready"));
+}
+
+TEST_F(VnGridModelTest, WritesToManyRowsNotifyOnce) {
+  TVnGridModel model(FProject);
+  model.RefreshView();
+  QSignalSpy written(&model, &TVnGridModel::CellWritten);
+  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+  model.ToggleStatuses({0, 4, 5}, false, true);
+  model.WriteCells({0, 4}, rfMaxLength, QStringLiteral("9"));
+  ASSERT_EQ(written.count(), 2);
+  EXPECT_EQ(written[0][0].toInt(), -1);
+  EXPECT_EQ(written[1][1].toInt(), int(rfMaxLength));
+  EXPECT_EQ(changed.count(), 2);
+  EXPECT_EQ(FProject.GetRowValue(5, rfTransStatus), QStringLiteral("fuzzy"));
+  EXPECT_EQ(FProject.GetRowValue(4, rfMaxLength), QStringLiteral("9"));
+  EXPECT_EQ(model.PositionOfRow(3), -1); // removed, not shown
+  EXPECT_EQ(model.ProjectRow(model.PositionOfRow(7)), 7);
 }
 
 TEST_F(VnGridModelTest, PassesTheModelTesterThroughRefreshesAndEdits) {
