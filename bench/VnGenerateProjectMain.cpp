@@ -1,4 +1,5 @@
-// Writes a generated project file: generate_project TARGETS ROWS_PER_TARGET OUT.v7p
+// Writes a generated project file: generate_project TARGETS ROWS_PER_TARGET OUT.v7p [--dotted]
+// (--dotted groups the row names by dots, as dialogs and panels do).
 
 #include "VnProjectGenerator.h"
 
@@ -12,12 +13,17 @@ int main(int argc, char *argv[]) {
   QCoreApplication app(argc, argv);
   const QStringList args = QCoreApplication::arguments();
   QTextStream err(stderr);
-  if (args.size() != 4) {
-    err << "Usage: generate_project TARGETS ROWS_PER_TARGET OUT.v7p\n";
+  const bool dotted = args.size() == 5 && args[4] == QLatin1String("--dotted");
+  if (args.size() != 4 && !dotted) {
+    err << "Usage: generate_project TARGETS ROWS_PER_TARGET OUT.v7p [--dotted]\n";
     return 2;
   }
   try {
-    VnWriteFile(args[3], VnGenerateProject({args[1].toInt(), args[2].toInt()}));
+    TVnGeneratedProjectShape shape;
+    shape.Targets = args[1].toInt();
+    shape.RowsPerTarget = args[2].toInt();
+    shape.DottedContexts = dotted;
+    VnWriteFile(args[3], VnGenerateProject(shape));
   } catch (const EVnError &e) {
     err << e.Message() << "\n";
     return 2;

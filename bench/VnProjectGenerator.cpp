@@ -50,8 +50,12 @@ std::string Sentence(TRandom &random) {
   return text;
 }
 
-void AppendRow(std::string &out, TRandom &random, int target, int row, const QStringList &languages) {
-  out += "        <row name=\"IDS_" + std::to_string(target) + "_" + std::to_string(row) + "\"";
+void AppendRow(std::string &out, TRandom &random, int target, int row, const QStringList &languages, bool dotted) {
+  out += "        <row name=\"";
+  // Groups of 200 rows in dialogs, 20 to a panel.
+  if (dotted)
+    out += "Dialog" + std::to_string(row / 200) + ".Panel" + std::to_string(row % 200 / 20) + ".";
+  out += "IDS_" + std::to_string(target) + "_" + std::to_string(row) + "\"";
   if (const char *status = kRowStatuses[row % 5]; *status)
     out += std::string(" status=\"") + status + "\"";
   if (row % 7 == 0) {
@@ -95,7 +99,7 @@ void AppendTarget(std::string &out, TRandom &random, int target, const TVnGenera
            "</code>\r\n              <encoding>UTF-8</encoding>\r\n            </language>\r\n";
   out += "          </output_language_list>\r\n        </encodings>\r\n      </options>\r\n      <stringdata>\r\n";
   for (int r = 0; r < shape.RowsPerTarget; ++r)
-    AppendRow(out, random, target, r, shape.Languages);
+    AppendRow(out, random, target, r, shape.Languages, shape.DottedContexts);
   out += "      </stringdata>\r\n    </target>\r\n";
 }
 

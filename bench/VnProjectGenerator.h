@@ -8,6 +8,9 @@ struct TVnGeneratedProjectShape {
   int Targets = 10;
   int RowsPerTarget = 10000;
   QStringList Languages{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("ru"), QStringLiteral("ja")};
+  /// Row names grouped like a resource file's ("Dialog12.Panel3.IDS_..."),
+  /// so that the project tree has groups to show; off: flat names.
+  bool DottedContexts = false;
 };
 
 /// A project file in the house layout with the given shape, the same bytes

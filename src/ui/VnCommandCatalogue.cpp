@@ -53,6 +53,8 @@ const std::vector<TVnCommandSpec> kCommands{
     {"aGridPageDown", "", "Alt+PgDown", "", M::None, 0},
     {"aGridPageUp", "", "Alt+PgUp", "", M::None, 0},
     {"aCtrlTab", "", "Ctrl+Tab", "", M::None, 0},
+    {"aNavigateBack", "Back", "Alt+Left", "Go back to the previously focused row", M::None, 0},
+    {"aNavigateForward", "Forward", "Alt+Right", "Go forward to the next focused row", M::None, 0},
     // View
     {"aViewStandard", "Standard Toolbar", "", "", M::View, C},
     {"aViewDummy", "Beginner's Toolbar", "", "", M::View, C},

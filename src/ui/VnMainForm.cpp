@@ -2,11 +2,16 @@
 
 #include "ui/VnCommandCatalogue.h"
 #include "ui/VnDataModule.h"
+#include "ui/VnGridModel.h"
+#include "ui/VnGridVST.h"
+#include "ui/VnGridVSTUI.h"
 #include "ui/VnHelp.h"
 #include "ui/VnLanguagesForm.h"
 #include "ui/VnOptionsForm.h"
-#include "ui/VnRowsPreviewModel.h"
 #include "ui/VnStartupForm.h"
+#include "ui/VnTargetsModel.h"
+#include "ui/VnTargetsVST.h"
+#include "ui/VnWidgetFonts.h"
 #include "ui/VnWindowGeometry.h"
 
 #include "config/VnConfiguration.h"
@@ -17,10 +22,12 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -28,10 +35,13 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTableView>
 #include <QTextBrowser>
+#include <QTextEdit>
+#include <QScreen>
 #include <QToolBar>
+#include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -48,7 +58,7 @@ QLabel *MessagePage(const QString &text) {
 
 TMainForm::TMainForm(TVnDataModule &data, QStringList arguments, QWidget *parent)
     : QMainWindow(parent), FData(data), FArguments(std::move(arguments)),
-      FRowsModel(new TVnRowsPreviewModel(data.Project(), this)) {
+      FGridModel(new TVnGridModel(data.Project(), this)), FTreeModel(new TVnTargetsModel(data.Project(), this)) {
   setObjectName(QStringLiteral("MainForm"));
   FData.Commands().CreateMenus(menuBar());
   // This program's layout has no Advanced menu.
@@ -57,42 +67,49 @@ TMainForm::TMainForm(TVnDataModule &data, QStringList arguments, QWidget *parent
   CreateToolBars();
   CreateStatusBar();
   ConnectCommands();
+  ConnectGridCommands();
+  ReadViewOptions();
   FLog->setVisible(FData.Config().Environment().GetBool(TVnConfigBoolKey::LogWindow));
   FData.Commands().Action(QStringLiteral("aViewLog"))->setChecked(FLog->isVisible());
-  resize(1100, 720);
+  // A first start fills most of a small screen and stays moderate on a large one.
+  const QSize available = screen() ? screen()->availableGeometry().size() : QSize(1366, 768);
+  resize(std::min(1600, available.width() * 95 / 100), std::min(1000, available.height() * 95 / 100));
+  // The tree gets room for target names beside their figures; the grid the rest.
+  const int treeWidth = std::clamp(width() * 22 / 100, 260, 420);
+  FMainSplitter->setSizes({treeWidth, width() - treeWidth});
   RebuildReopenMenu();
+  FTreeModel->RefreshView();
+  FGridModel->RefreshView();
   RefreshContent();
 }
 
 TMainForm::~TMainForm() = default;
 
 void TMainForm::CreateLayout() {
-  FTargets = new QListWidget;
-  FTargets->setObjectName(QStringLiteral("Targets"));
-  FRows = new QTableView;
-  FRows->setObjectName(QStringLiteral("Rows"));
-  FRows->setModel(FRowsModel);
-  FRows->setSelectionBehavior(QAbstractItemView::SelectRows);
-  FRows->setWordWrap(false);
-  FRows->verticalHeader()->setDefaultSectionSize(FRows->fontMetrics().height() + 6);
-  FRows->verticalHeader()->hide();
-  FRows->horizontalHeader()->setStretchLastSection(true);
-  FRows->horizontalHeader()->resizeSection(0, 170);
-  FRows->horizontalHeader()->resizeSection(1, 260);
-  FRows->horizontalHeader()->resizeSection(2, 260);
+  FTree = new TVnTargetsVST(*FTreeModel, FData.Config());
+  FGrid = new TVnGridVST(*FGridModel, FData.Config());
+  FTree->SetGridVST(FGrid);
 
   FPages = new QStackedWidget;
-  FPages->insertWidget(pgRows, FRows);
+  FPages->insertWidget(pgRows, FGrid);
   FPages->insertWidget(pgNoTargets, MessagePage(QStringLiteral("This project has no targets yet.")));
   FPages->insertWidget(pgDisabledTarget,
                        MessagePage(QStringLiteral("This target is disabled. Enable it to see and translate its strings.")));
   FPages->insertWidget(pgEmptyTarget, MessagePage(QStringLiteral("This target has no strings. Scan it to extract them.")));
 
+  // The grid above the editors of its focused row; the tree beside both.
+  FGridSplitter = new QSplitter(Qt::Vertical);
+  FGridSplitter->addWidget(FPages);
+  FGridSplitter->addWidget(CreateEditors());
+  FGridSplitter->setStretchFactor(0, 1);
+  FGridSplitter->setChildrenCollapsible(false);
+  FGridSplitter->setSizes({430, 150});
+
   FMainSplitter = new QSplitter(Qt::Horizontal);
-  FMainSplitter->addWidget(FTargets);
-  FMainSplitter->addWidget(FPages);
+  FMainSplitter->addWidget(FTree);
+  FMainSplitter->addWidget(FGridSplitter);
   FMainSplitter->setStretchFactor(1, 1);
-  FMainSplitter->setSizes({220, 880});
+  FMainSplitter->setSizes({260, 840});
 
   FLog = new QTextBrowser;
   FLog->setObjectName(QStringLiteral("Log"));
@@ -100,15 +117,114 @@ void TMainForm::CreateLayout() {
   FLogSplitter->addWidget(FMainSplitter);
   FLogSplitter->addWidget(FLog);
   FLogSplitter->setStretchFactor(0, 1);
-  FLogSplitter->setSizes({560, 120});
+  FLogSplitter->setSizes({620, 70});
   setCentralWidget(FLogSplitter);
+  CreateHeaderMenu();
+}
 
-  connect(FTargets, &QListWidget::currentRowChanged, this, [this](int row) {
-    auto &targets = FData.Project().Targets();
-    // Row 0 of the list stands for all targets.
-    if (row >= 0 && row - 1 != targets.ItemIndex())
-      targets.SetItemIndex(row - 1);
+QWidget *TMainForm::CreateEditors() {
+  auto *panel = new QWidget;
+  panel->setObjectName(QStringLiteral("Editors"));
+  FNativeLabel = new QLabel(QStringLiteral("Native Text"));
+  FTranslationLabel = new QLabel(QStringLiteral("Translation"));
+  FNativeEdit = new QTextEdit;
+  FNativeEdit->setObjectName(QStringLiteral("NativeEdit"));
+  FNativeEdit->setAcceptRichText(false);
+  FTranslationEdit = new QTextEdit;
+  FTranslationEdit->setObjectName(QStringLiteral("TranslationEdit"));
+  FTranslationEdit->setAcceptRichText(false);
+  FTranslationEdit->setTabChangesFocus(true);
+  FRowCommentEdit = new QLineEdit;
+  FRowCommentEdit->setObjectName(QStringLiteral("RowCommentEdit"));
+  FTransCommentEdit = new QLineEdit;
+  FTransCommentEdit->setObjectName(QStringLiteral("TransCommentEdit"));
+  FMaxWidthEdit = new QLineEdit;
+  FMaxWidthEdit->setObjectName(QStringLiteral("MaxWidthEdit"));
+  FMaxWidthEdit->setMaximumWidth(70);
+  FStatusCombo = new QComboBox;
+  FStatusCombo->setObjectName(QStringLiteral("StatusCombo"));
+  for (const char *name : kVnTransStatusNames)
+    FStatusCombo->addItem(QLatin1String(name));
+  const int lineHeight = FTranslationEdit->fontMetrics().lineSpacing();
+  for (QTextEdit *edit : {FNativeEdit, FTranslationEdit}) {
+    edit->setMinimumHeight(lineHeight * 2 + 12);
+    edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+  }
+
+  auto *layout = new QGridLayout(panel);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setVerticalSpacing(2);
+  layout->addWidget(FNativeLabel, 0, 0);
+  layout->addWidget(FTranslationLabel, 0, 1);
+  layout->addWidget(FNativeEdit, 1, 0);
+  layout->addWidget(FTranslationEdit, 1, 1);
+  layout->setRowStretch(1, 1);
+  auto *fields = new QHBoxLayout;
+  const std::pair<const char *, QWidget *> labelled[] = {{"Row Comment:", FRowCommentEdit},
+                                                         {"Translation Comment:", FTransCommentEdit},
+                                                         {"Max Width:", FMaxWidthEdit},
+                                                         {"Status:", FStatusCombo}};
+  for (const auto &[caption, field] : labelled) {
+    auto *label = new QLabel(QLatin1String(caption));
+    label->setBuddy(field);
+    fields->addWidget(label);
+    fields->addWidget(field, field == FRowCommentEdit || field == FTransCommentEdit ? 1 : 0);
+  }
+  layout->addLayout(fields, 2, 0, 1, 2);
+
+  FGridUI = new TVnGridVSTUI(*FGrid, this);
+  FGridUI->SetByIndex(rfNative, FNativeEdit);
+  FGridUI->SetByIndex(rfTranslation, FTranslationEdit);
+  FGridUI->SetByIndex(rfRowComment, FRowCommentEdit);
+  FGridUI->SetByIndex(rfTransComment, FTransCommentEdit);
+  FGridUI->SetByIndex(rfMaxLength, FMaxWidthEdit);
+  FGridUI->SetByIndex(rfTransStatus, FStatusCombo);
+  connect(FGridUI, &TVnGridVSTUI::ProgressChanged, FTreeModel, &TVnTargetsModel::RefreshCurrentProgress);
+  return panel;
+}
+
+void TMainForm::CreateHeaderMenu() {
+  FHeaderMenu = new QMenu(this);
+  FGrid->SetHeaderMenu(FHeaderMenu);
+  // Built when shown: the language columns follow the project's languages.
+  connect(FHeaderMenu, &QMenu::aboutToShow, this, [this] {
+    FHeaderMenu->clear();
+    for (int column = 0; column < FGridModel->columnCount(); ++column) {
+      QAction *item = FHeaderMenu->addAction(FGridModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+      item->setCheckable(true);
+      item->setChecked(FGrid->ColumnShown(column));
+      connect(item, &QAction::toggled, this, [this, column](bool on) {
+        FGrid->SetColumnShown(column, on);
+        if (column == rfName)
+          FData.Commands().Action(QStringLiteral("aViewContextColumn"))->setChecked(on);
+      });
+    }
   });
+}
+
+void TMainForm::ConnectGridCommands() {
+  TVnCommandList &commands = FData.Commands();
+  QAction *context = commands.Action(QStringLiteral("aViewContextColumn"));
+  context->setChecked(FGrid->ColumnShown(rfName));
+  connect(context, &QAction::toggled, this, [this](bool on) { FGrid->SetColumnShown(rfName, on); });
+  QAction *placeholders = commands.Action(QStringLiteral("aViewTextPlaceholders"));
+  placeholders->setChecked(FGridUI->ShowTextPlaceholders());
+  connect(placeholders, &QAction::toggled, FGridUI, &TVnGridVSTUI::SetShowTextPlaceholders);
+  connect(commands.Action(QStringLiteral("aToggleRowStatus")), &QAction::triggered, this,
+          [this] { FGrid->ToggleStatuses(true, false); });
+  connect(commands.Action(QStringLiteral("aNavigateBack")), &QAction::triggered, this, [this] {
+    FGrid->Navigate(-1);
+    UpdateGridCommands();
+  });
+  connect(commands.Action(QStringLiteral("aNavigateForward")), &QAction::triggered, this, [this] {
+    FGrid->Navigate(1);
+    UpdateGridCommands();
+  });
+  // The navigation keys work from anywhere in the window.
+  for (const char *name : {"aToggleRowStatus", "aNavigateBack", "aNavigateForward"})
+    addAction(commands.Action(QLatin1String(name)));
+  FGrid->OnLanguageRequest = [this] { FData.Commands().Action(QStringLiteral("aProjectLang"))->trigger(); };
+  connect(FGrid, &TVnGridVST::RowSelected, this, &TMainForm::UpdateGridCommands);
 }
 
 void TMainForm::CreateToolBars() {
@@ -121,10 +237,26 @@ void TMainForm::CreateToolBars() {
   FBeginnerBar->setObjectName(QStringLiteral("BeginnerToolbar"));
   for (const char *name : {"aProjectScan", "aProjectBuild", "aProjectLiteTranslate", "aProjectLang"})
     FBeginnerBar->addAction(commands.Action(QLatin1String(name)));
-  for (QToolBar *bar : {FStandardBar, FBeginnerBar})
+  FNavigationBar = addToolBar(QStringLiteral("Navigation Toolbar"));
+  FNavigationBar->setObjectName(QStringLiteral("NavigationToolbar"));
+  for (const char *name : {"aNavigateBack", "aNavigateForward"})
+    FNavigationBar->addAction(commands.Action(QLatin1String(name)));
+  // Each button lists its side of the row history in a drop-down menu.
+  for (const bool back : {true, false}) {
+    auto *button = qobject_cast<QToolButton *>(
+        FNavigationBar->widgetForAction(commands.Action(QLatin1String(back ? "aNavigateBack" : "aNavigateForward"))));
+    if (!button)
+      continue;
+    auto *menu = new QMenu(button);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu, back] { FillHistoryMenu(*menu, back); });
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+  }
+  for (QToolBar *bar : {FStandardBar, FBeginnerBar, FNavigationBar})
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
-  const std::pair<const char *, QToolBar *> toggles[] = {{"aViewStandard", FStandardBar}, {"aViewDummy", FBeginnerBar}};
+  const std::pair<const char *, QToolBar *> toggles[] = {
+      {"aViewStandard", FStandardBar}, {"aViewDummy", FBeginnerBar}, {"aViewNavigation", FNavigationBar}};
   for (const auto &[name, bar] : toggles) {
     QAction *action = commands.Action(QLatin1String(name));
     action->setEnabled(true);
@@ -170,7 +302,8 @@ void TMainForm::ConnectCommands() {
   options->setEnabled(true);
   connect(options, &QAction::triggered, this, [this] {
     TVnOptionsForm form(FData.Config(), this);
-    form.exec();
+    if (form.exec() == QDialog::Accepted)
+      ReadViewOptions();
   });
   QAction *viewLog = commands.Action(QStringLiteral("aViewLog"));
   viewLog->setEnabled(true);
@@ -215,23 +348,6 @@ void TMainForm::RebuildLanguageMenu() {
   menu->setEnabled(!menu->isEmpty());
 }
 
-void TMainForm::RebuildTargetList() {
-  TVnV7Project &project = FData.Project();
-  const QSignalBlocker blocker(FTargets);
-  FTargets->clear();
-  if (project.IsEmpty())
-    return;
-  FTargets->addItem(QStringLiteral("All targets"));
-  for (int i = 0; i < project.Targets().Count(); ++i) {
-    const TVnTargetInfo info = project.GetTargetInfo(i);
-    auto *item = new QListWidgetItem(QFileInfo(info.FileName).fileName(), FTargets);
-    item->setToolTip(project.GetTargetFileName(i));
-    if (!info.Enabled)
-      item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-  }
-  FTargets->setCurrentRow(project.Targets().ItemIndex() + 1);
-}
-
 void TMainForm::ChoosePage() {
   TVnV7Project &project = FData.Project();
   TPage page = pgRows;
@@ -249,8 +365,6 @@ void TMainForm::ChoosePage() {
 TMainForm::TPage TMainForm::CurrentPage() const { return TPage(FPages->currentIndex()); }
 
 void TMainForm::RefreshContent() {
-  FRowsModel->Reload();
-  RebuildTargetList();
   RebuildLanguageMenu();
   RefreshWindow();
 }
@@ -264,6 +378,7 @@ void TMainForm::RefreshWindow() {
   const bool toolBars = project.Opened() || !FData.Config().Dialogs().GetHideMenu();
   FStandardBar->setVisible(toolBars && FData.Commands().Action(QStringLiteral("aViewStandard"))->isChecked());
   FBeginnerBar->setVisible(toolBars && FData.Commands().Action(QStringLiteral("aViewDummy"))->isChecked());
+  FNavigationBar->setVisible(project.Opened() && FData.Commands().Action(QStringLiteral("aViewNavigation"))->isChecked());
   if (FStartup)
     FStartup->setVisible(!project.Opened());
   ChoosePage();
@@ -271,7 +386,50 @@ void TMainForm::RefreshWindow() {
       ->setText(QStringLiteral("Build all targets for: \"%1\"").arg(DisplayNameOfCode(project.GetActiveLanguage())));
   if (!project.Opened())
     FLog->clear();
+  const QString language = project.GetActiveLanguage();
+  FTranslationLabel->setText(language.isEmpty() ? QStringLiteral("Translation")
+                                                : QStringLiteral("Translation (%1)").arg(DisplayNameOfCode(language)));
+  UpdateGridCommands();
   RefreshStatusBar();
+}
+
+void TMainForm::ReadViewOptions() {
+  FGrid->ReadOptions();
+  FTree->ReadOptions();
+  // Both editors show texts of the project's languages: the translation font serves both.
+  const std::optional<TVnFont> font = FData.Config().Translations().GetFont();
+  VnApplyFont(*FNativeEdit, font);
+  VnApplyFont(*FTranslationEdit, font);
+}
+
+void TMainForm::FillHistoryMenu(QMenu &menu, bool back) {
+  menu.clear();
+  TVnNavigationHistory &history = FGrid->History();
+  const QList<TVnTreeNavigationItem> items = back ? history.BackList() : history.ForwardList();
+  for (int i = 0; i < items.size(); ++i) {
+    // Back lists the oldest first; forward the newest first.
+    const int entry = back ? i : history.Count() - 1 - i;
+    const TVnTreeNavigationItem &item = items[i];
+    QString caption = QStringLiteral("Row %1").arg(item.RowPosition + 1);
+    if (!item.Node.Path.isEmpty())
+      caption += QStringLiteral(" in %1").arg(item.Node.Path);
+    QAction *action = menu.addAction(caption);
+    connect(action, &QAction::triggered, this, [this, entry] {
+      FGrid->Navigate(entry - FGrid->History().Position());
+      UpdateGridCommands();
+    });
+  }
+}
+
+void TMainForm::UpdateGridCommands() {
+  TVnCommandList &commands = FData.Commands();
+  const bool open = FData.Project().Opened() && !FData.Project().IsEmpty();
+  commands.Action(QStringLiteral("aViewContextColumn"))->setEnabled(true);
+  commands.Action(QStringLiteral("aViewTextPlaceholders"))->setEnabled(true);
+  commands.Action(QStringLiteral("aToggleRowStatus"))->setEnabled(open && FGrid->FocusedRow() >= 0);
+  commands.Action(QStringLiteral("aNavigateBack"))->setEnabled(open && FGrid->History().Position() > 0);
+  commands.Action(QStringLiteral("aNavigateForward"))
+      ->setEnabled(open && FGrid->History().Position() + 1 < FGrid->History().Count());
 }
 
 void TMainForm::RefreshStatusBar() {
@@ -326,6 +484,7 @@ void TMainForm::closeEvent(QCloseEvent *event) {
     return;
   }
   FData.Config().Environment().SaveMainWindow(VnWindowGeometryOf(*this));
+  FGrid->SaveColumns();
   if (FStartup)
     FStartup->close();
   event->accept();

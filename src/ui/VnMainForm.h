@@ -3,17 +3,23 @@
 #include <QMainWindow>
 #include <QStringList>
 
+class QComboBox;
 class QLabel;
-class QListWidget;
+class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QSplitter;
 class QStackedWidget;
-class QTableView;
 class QTextBrowser;
+class QTextEdit;
 class QToolBar;
 class TVnDataModule;
-class TVnRowsPreviewModel;
+class TVnGridModel;
+class TVnGridVST;
+class TVnGridVSTUI;
 class TVnStartupForm;
+class TVnTargetsModel;
+class TVnTargetsVST;
 
 /// The main window: menus and tool bars from the command catalogue, the target
 /// list, the rows, the log pane and the status bar. It shows what the data
@@ -37,18 +43,30 @@ public:
   void RefreshContent();
   void RefreshStatusBar();
 
+  /// Applies view options changed in the configuration (whitespace symbols,
+  /// relative target paths, the progress column); for the Options dialog.
+  void ReadViewOptions();
+
+  TVnGridVST *Grid() const { return FGrid; }
+  TVnGridVSTUI *GridUI() const { return FGridUI; }
+  TVnTargetsVST *Tree() const { return FTree; }
+
 protected:
   void showEvent(QShowEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
 
 private:
   void CreateLayout();
+  QWidget *CreateEditors();
+  void CreateHeaderMenu();
+  void ConnectGridCommands();
+  void UpdateGridCommands();
+  void FillHistoryMenu(QMenu &menu, bool back);
   void CreateToolBars();
   void CreateStatusBar();
   void ConnectCommands();
   void RebuildReopenMenu();
   void RebuildLanguageMenu();
-  void RebuildTargetList();
   void ChoosePage();
   void OpenFromCommandLine();
   void ShowStartupForm();
@@ -57,15 +75,28 @@ private:
   TVnDataModule &FData; // not owned
   QStringList FArguments;
   bool FShownOnce = false;
-  TVnRowsPreviewModel *FRowsModel;
+  TVnGridModel *FGridModel;       // child
+  TVnTargetsModel *FTreeModel;    // child
+  TVnGridVST *FGrid = nullptr;    // child widget
+  TVnGridVSTUI *FGridUI = nullptr; // child
+  TVnTargetsVST *FTree = nullptr; // child widget
+  QMenu *FHeaderMenu = nullptr;
   QSplitter *FMainSplitter = nullptr;
+  QSplitter *FGridSplitter = nullptr;
   QSplitter *FLogSplitter = nullptr;
-  QListWidget *FTargets = nullptr;
   QStackedWidget *FPages = nullptr;
-  QTableView *FRows = nullptr;
+  QLabel *FNativeLabel = nullptr;
+  QLabel *FTranslationLabel = nullptr;
+  QTextEdit *FNativeEdit = nullptr;
+  QTextEdit *FTranslationEdit = nullptr;
+  QLineEdit *FRowCommentEdit = nullptr;
+  QLineEdit *FTransCommentEdit = nullptr;
+  QLineEdit *FMaxWidthEdit = nullptr;
+  QComboBox *FStatusCombo = nullptr;
   QTextBrowser *FLog = nullptr;
   QToolBar *FStandardBar = nullptr;
   QToolBar *FBeginnerBar = nullptr;
+  QToolBar *FNavigationBar = nullptr;
   QLabel *FHintPanel = nullptr;
   QLabel *FModifiedPanel = nullptr;
   QLabel *FProgressPanel = nullptr;

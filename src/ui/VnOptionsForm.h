@@ -73,9 +73,3 @@ private:
   QStackedWidget *FPages; // outer pages, each a stack of nested pages
 };
 
-/// The configuration's font as a widget font, and back; the colour, which a
-/// widget font does not carry, is taken from `color`.
-QFont VnToQFont(const TVnFont &font);
-TVnFont VnFromQFont(const QFont &font, qint32 color);
-/// "Name, size": how the font boxes show a font.
-QString VnFontCaption(const TVnFont &font);

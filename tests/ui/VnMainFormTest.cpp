@@ -85,26 +85,221 @@ TEST_F(VnMainFormWindow, ClosingTheWindowRunsCloseAndHonoursCancel) {
 
 } // namespace
 
-#include "ui/VnRowsPreviewModel.h"
+#include "ui/VnGridModel.h"
+#include "ui/VnGridVST.h"
+#include "ui/VnGridVSTUI.h"
+#include "ui/VnTargetsModel.h"
+#include "ui/VnTargetsVST.h"
 
+#include "config/VnConfiguration.h"
 #include "core/VnFolders.h"
+#include "core/VnSafeFile.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QComboBox>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextEdit>
 
 namespace {
 
-TEST_F(VnMainFormWindow, TheRowsModelPassesTheModelChecks) {
+TEST_F(VnMainFormWindow, TheGridAndTreeShowTheDemoProject) {
   TVnDataModule &data = Start();
-  TVnRowsPreviewModel model(data.Project());
-  QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  TMainForm window(data);
+  QAbstractItemModelTester gridTester(&window.Grid()->Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+  QAbstractItemModelTester treeTester(&window.Tree()->Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
   ASSERT_TRUE(data.OpenProject(SharedApplicationFolder() + QStringLiteral("demo/Sample Editor.v7p")));
-  model.Reload();
-  EXPECT_EQ(model.rowCount(), 22);
-  EXPECT_EQ(model.data(model.index(1, 1), Qt::DisplayRole).toString(), QStringLiteral("&New\u2192Ctrl+N"));
+  TVnGridModel &model = window.Grid()->Model();
+  EXPECT_EQ(model.rowCount(), 21); // and one removed row, never shown
+  EXPECT_EQ(model.RemovedCount(), 1);
+  // Cells hold the stored text; symbols for tabs are painted, never stored.
+  EXPECT_EQ(model.data(model.index(1, 1), Qt::DisplayRole).toString(), QStringLiteral("&New\tCtrl+N"));
   EXPECT_EQ(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Translation (German)"));
-  data.Project().Targets().SetItemIndex(-1);
-  model.Reload();
-  EXPECT_EQ(model.rowCount(), 30);
+  // Choosing "All strings" in the tree shows every target's rows.
+  TVnTargetsModel &tree = window.Tree()->Model();
+  window.Tree()->setCurrentIndex(tree.TargetIndex(-1));
+  EXPECT_EQ(data.Project().Targets().ItemIndex(), -1);
+  EXPECT_EQ(model.rowCount(), 28);
+  EXPECT_EQ(model.RemovedCount(), 2);
+}
+
+TEST_F(VnMainFormWindow, ATranslationTypedForAGridRowReachesTheSavedFile) {
+  const QString path = WriteProject(QStringLiteral("edit.v7p"), "Collection");
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  window.show();
+  ASSERT_TRUE(data.OpenProject(path));
+  TVnGridVST &grid = *window.Grid();
+  grid.FocusRow(0);
+  auto *editor = qobject_cast<QTextEdit *>(grid.UI()->TranslationEditor());
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(editor->isEnabled());
+  // Whitespace symbols on: the grid paints them, the text keeps what was typed,
+  // a real middle dot and a no-break space among it.
+  data.Config().Grid().SetBool(TVnConfigBoolKey::UnprintableChars, true);
+  grid.ReadOptions();
+  TVnTargetsModel &tree = window.Tree()->Model();
+  const QModelIndex target = tree.TargetIndex(0);
+  EXPECT_EQ(tree.data(target.siblingAtColumn(1), Qt::DisplayRole).toString(), QStringLiteral("0 of 1"));
+  grid.setFocus();
+  QTest::keyClicks(&grid, QStringLiteral("Col"));
+  EXPECT_EQ(tree.data(target.siblingAtColumn(1), Qt::DisplayRole).toString(), QStringLiteral("1 of 1"));
+  editor->moveCursor(QTextCursor::End);
+  editor->insertPlainText(QStringLiteral("\u00B7lecci\u00F3\u00A0nova"));
+  EXPECT_EQ(data.Project().GetRowValue(0, rfTranslation), QStringLiteral("Col\u00B7lecci\u00F3\u00A0nova"));
+  EXPECT_EQ(data.Project().GetRowValue(0, rfTransStatus), QStringLiteral("translated"));
+  auto *status = window.findChild<QComboBox *>(QStringLiteral("StatusCombo"));
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->currentText(), QStringLiteral("Translated"));
+  status->setCurrentIndex(status->findText(QStringLiteral("QAed")));
+  EXPECT_EQ(data.Project().GetRowValue(0, rfTransStatus), QStringLiteral("qaed"));
+  ASSERT_TRUE(data.FileSave());
+  const QString saved = QString::fromUtf8(VnReadFile(path));
+  EXPECT_TRUE(saved.contains(QStringLiteral("&quot;Col\u00B7lecci\u00F3\u00A0nova&quot;"))) << saved.toStdString();
+  EXPECT_TRUE(saved.contains(QStringLiteral("status=\"qaed\""))) << saved.toStdString();
+}
+
+TEST_F(VnMainFormWindow, SeveralSelectedRowsShareTheMaximumWidthButNotTheTranslation) {
+  const QString path = Path(QStringLiteral("multi.v7p"));
+  ASSERT_TRUE(VnTestWriteBytes(path, "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>"
+                                     "<row name=\"a\"><native>&quot;A&quot;</native></row>"
+                                     "<row name=\"b\"><native>&quot;B&quot;</native></row>"
+                                     "<row name=\"c\"><native>&quot;C&quot;</native></row>"
+                                     "</stringdata></target></targets>"
+                                     "<languages active=\"0\"><language>de</language></languages></xml>"));
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  window.show();
+  ASSERT_TRUE(data.OpenProject(path));
+  TVnGridVST &grid = *window.Grid();
+  grid.FocusRow(0);
+  grid.selectionModel()->select(grid.model()->index(2, 0),
+                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  grid.UI()->FillEditors();
+  EXPECT_FALSE(grid.UI()->TranslationEditor()->isEnabled());
+  auto *width = window.findChild<QLineEdit *>(QStringLiteral("MaxWidthEdit"));
+  ASSERT_TRUE(width->isEnabled());
+  width->setText(QStringLiteral("12"));
+  EXPECT_EQ(data.Project().GetRowValue(0, rfMaxLength), QStringLiteral("12"));
+  EXPECT_EQ(data.Project().GetRowValue(1, rfMaxLength), QString());
+  EXPECT_EQ(data.Project().GetRowValue(2, rfMaxLength), QStringLiteral("12"));
+  // Ctrl+R advances the row status of both; Back and Forward walk the focus history.
+  data.Commands().Action(QStringLiteral("aToggleRowStatus"))->trigger();
+  EXPECT_EQ(data.Project().GetRowValue(2, rfRowStatus), QStringLiteral("new"));
+  grid.FocusRow(1);
+  grid.FocusRow(2);
+  grid.FocusRow(0);
+  grid.Navigate(-2);
+  EXPECT_EQ(grid.FocusedRow(), 1);
+  grid.Navigate(1);
+  EXPECT_EQ(grid.FocusedRow(), 2);
+  EXPECT_EQ(grid.History().ForwardList().size(), 1);
+  EXPECT_TRUE(data.Commands().Action(QStringLiteral("aNavigateForward"))->isEnabled());
+}
+
+TEST_F(VnMainFormWindow, PreviewColumnsSwitchTheLanguageAndCopyTakesTheStoredText) {
+  const QString path = Path(QStringLiteral("langs.v7p"));
+  ASSERT_TRUE(VnTestWriteBytes(path, "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>"
+                                     "<row name=\"a\"><native>&quot;A b&quot;</native>"
+                                     "<lang id=\"de\">&quot;A\tde&quot;</lang><lang id=\"fr\">&quot;A fr&quot;</lang></row>"
+                                     "</stringdata></target></targets><languages active=\"0\">"
+                                     "<language>de</language><language>fr</language></languages></xml>"));
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  window.show();
+  ASSERT_TRUE(data.OpenProject(path));
+  TVnGridVST &grid = *window.Grid();
+  data.Config().Grid().SetBool(TVnConfigBoolKey::UnprintableChars, true);
+  grid.ReadOptions();
+  grid.setCurrentIndex(grid.model()->index(0, rfTranslation));
+  QTest::keySequence(&grid, QKeySequence::Copy);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("A\tde"));
+  grid.SetColumnShown(TVnGridModel::kFixedColumns + 1, true);
+  grid.setCurrentIndex(grid.model()->index(0, TVnGridModel::kFixedColumns + 1));
+  EXPECT_EQ(data.Project().GetActiveLanguage(), QStringLiteral("fr"));
+  EXPECT_EQ(grid.model()->headerData(rfTranslation, Qt::Horizontal).toString(), QStringLiteral("Translation (French)"));
+  EXPECT_EQ(grid.FocusedRow(), 0);
+}
+
+TEST_F(VnMainFormWindow, EditorsExpandMarkersFollowLinksAndWriteTheMarkersBack) {
+  const QString path = Path(QStringLiteral("links.v7p"));
+  ASSERT_TRUE(VnTestWriteBytes(
+      path, "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>"
+            "<row name=\"a\"><native>&quot;{[vnz.link]:b} and {[vnz.readonly]:4869}&quot;</native>"
+            "<lang id=\"de\">&quot;{[vnz.link]:b} und {[vnz.readonly]:4869}&quot;</lang></row>"
+            "<row name=\"b\"><native>&quot;Bee&quot;</native></row>"
+            "</stringdata></target></targets><languages active=\"0\"><language>de</language></languages></xml>"));
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  window.show();
+  ASSERT_TRUE(data.OpenProject(path));
+  TVnGridVST &grid = *window.Grid();
+  grid.FocusRow(0);
+  auto *native = window.findChild<QTextEdit *>(QStringLiteral("NativeEdit"));
+  auto *translation = window.findChild<QTextEdit *>(QStringLiteral("TranslationEdit"));
+  EXPECT_EQ(native->toPlainText(), QStringLiteral("<vnz>Bee</vnz> and <vnz>Hi</vnz>"));
+  EXPECT_EQ(translation->toPlainText(), QStringLiteral("<vnz>Bee</vnz> und <vnz>Hi</vnz>"));
+  QTextCursor readOnly(native->document());
+  readOnly.setPosition(22);
+  EXPECT_EQ(readOnly.charFormat().foreground().color(), QColor(128, 0, 0));
+  // Typing keeps the markers: the fragments go back as the native text's markers.
+  translation->moveCursor(QTextCursor::End);
+  translation->insertPlainText(QStringLiteral("!"));
+  EXPECT_EQ(data.Project().GetRowValue(0, rfTranslation), QStringLiteral("{[vnz.link]:b} und {[vnz.readonly]:4869}!"));
+  // Without placeholders the editors show the markers themselves.
+  data.Commands().Action(QStringLiteral("aViewTextPlaceholders"))->setChecked(false);
+  EXPECT_EQ(native->toPlainText(), QStringLiteral("{[vnz.link]:b} and {[vnz.readonly]:4869}"));
+  data.Commands().Action(QStringLiteral("aViewTextPlaceholders"))->setChecked(true);
+  EXPECT_FALSE(grid.UI()->FollowLink(rfNative, 16));
+  EXPECT_TRUE(grid.UI()->FollowLink(rfNative, 3));
+  EXPECT_EQ(grid.FocusedRow(), 1);
+}
+
+TEST_F(VnMainFormWindow, ColumnChoicesAndWidthsOutliveTheWindow) {
+  TVnDataModule &data = Start();
+  {
+    TMainForm window(data);
+    window.show();
+    ASSERT_TRUE(data.OpenProject(WriteProject(QStringLiteral("cols.v7p"))));
+    data.Commands().Action(QStringLiteral("aViewContextColumn"))->setChecked(true);
+    window.Grid()->header()->resizeSection(rfName, 140);
+    window.Grid()->SetColumnShown(rfRowStatus, true);
+    window.close();
+  }
+  TMainForm again(data);
+  EXPECT_TRUE(again.Grid()->ColumnShown(rfName));
+  EXPECT_TRUE(again.Grid()->ColumnShown(rfRowStatus));
+  EXPECT_FALSE(again.Grid()->ColumnShown(rfRowComment));
+  EXPECT_EQ(again.Grid()->header()->sectionSize(rfName), 140);
+}
+
+TEST_F(VnMainFormWindow, TheStoredFontsAndLengthCheckReachTheViewsAgainAfterOptions) {
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  auto *translation = window.findChild<QTextEdit *>(QStringLiteral("TranslationEdit"));
+  ASSERT_NE(translation, nullptr);
+  EXPECT_EQ(window.Grid()->font(), QApplication::font()); // nothing stored: the program's font
+
+  TVnFont grid;
+  grid.Name = QStringLiteral("DejaVu Serif");
+  grid.Size = 14;
+  TVnFont editors = grid;
+  editors.Size = 17;
+  editors.Bold = true;
+  data.Config().Grid().SetFont(grid);
+  data.Config().Translations().SetFont(editors);
+  data.Config().Validation().SetEnableLengthCheck(true);
+  data.Config().Validation().SetLengthCheckPercent(35);
+  window.ReadViewOptions(); // what OK in the Options dialog runs
+  EXPECT_EQ(window.Grid()->font().pointSize(), 14);
+  EXPECT_EQ(window.Grid()->font().family(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(translation->font().pointSize(), 17);
+  EXPECT_TRUE(translation->font().bold());
+  EXPECT_TRUE(window.Grid()->Model().LengthCheck().Enabled);
+  EXPECT_EQ(window.Grid()->Model().LengthCheck().Percent, 35);
 }
 
 } // namespace

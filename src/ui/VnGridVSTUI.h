@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ui/VnMarkerExpander.h"
+
+#include <QList>
+#include <QObject>
+
+#include <array>
+
+class QKeyEvent;
+class QWidget;
+class TVnGridVST;
+
+/// Binds the grid's focused row to the main window's editing controls: fills
+/// them when the row changes and writes their edits back to the project.
+/// Slots follow the row value kinds (1 native text, 2 translation, 3 row
+/// comment, 4 translation comment, 5 maximum width, 7 translation status, 9
+/// editor data, 10 check-out information).
+class TVnGridVSTUI : public QObject {
+  Q_OBJECT
+public:
+  explicit TVnGridVSTUI(TVnGridVST &grid, QObject *parent = nullptr);
+
+  static constexpr int kSlots = 12;
+  QWidget *GetByIndex(int slot) const;
+  /// Binds a line edit, combo box, text edit (or nothing) to a slot.
+  void SetByIndex(int slot, QWidget *control);
+  QWidget *TranslationEditor() const { return GetByIndex(2); }
+
+  bool ShowTextPlaceholders() const { return FShowPlaceholders; }
+  void SetShowTextPlaceholders(bool on);
+
+  /// Fills every bound control (but `skipSlot`) from the focused row.
+  void FillEditors(int skipSlot = -1);
+  /// Moves the keyboard focus into the translation editor, caret at the end,
+  /// and types `text` there; false when the editor cannot take it.
+  bool TypeIntoTranslation(const QString &text);
+  /// Focuses the row an expanded link at `position` of the native (1) or
+  /// translation (2) editor refers to; false when no link is there.
+  bool FollowLink(int slot, int position);
+  /// Appends to the translation the linked texts the native text names but
+  /// the translation lacks.
+  void RestoreMissingPlaceholders();
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+signals:
+  /// A write may have changed the translation progress (a translation went
+  /// from empty to non-empty or back, a status or the read-only mark changed).
+  void ProgressChanged();
+
+private:
+  /// Row moves from the translation editor; true when the key was one.
+  bool NavigationKey(QKeyEvent *key);
+  void WriteBack(int slot);
+  QString ControlText(QWidget *control) const;
+  void SetControlText(QWidget *control, int slot, const QString &text);
+  void FormatFragments(QWidget *control, const QString &text, const QList<TVnExpandedFragment> &fragments);
+  void EnableControl(QWidget *control, int slot, bool enabled);
+
+  TVnGridVST &FGrid; // not owned
+  std::array<QWidget *, kSlots> FSlots{}; // not owned
+  bool FShowPlaceholders = true;
+  bool FFilling = false;
+  bool FWriting = false; // a write of this controller is under way
+  bool FCrlf = false; // the focused row's texts break lines with CR LF
+  TVnMarkerExpander FExpander;
+  /// Link fragments shown in the native and translation editors, in editor positions.
+  struct TShownLink {
+    int Start, End;
+    QString Context;
+  };
+  std::array<QList<TShownLink>, 3> FLinks;
+};
