@@ -300,8 +300,11 @@ void TVnGridVST::keyPressEvent(QKeyEvent *event) {
     return;
   }
   const QString text = event->text();
-  const bool typing = !text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  if (typing && state() != EditingState && currentIndex().isValid() && FUI && FUI->TranslationEditor()) {
+  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  const bool typing = !text.isEmpty() && text.at(0).isPrint() && plain;
+  // Backspace goes on to the translation as the key it is: it takes the last character.
+  const bool erasing = event->key() == Qt::Key_Backspace && plain;
+  if ((typing || erasing) && state() != EditingState && currentIndex().isValid() && FUI && FUI->TranslationEditor()) {
     if (FModel.Project().GetActiveLanguage().isEmpty()) {
       if (OnLanguageRequest)
         OnLanguageRequest();
@@ -309,7 +312,7 @@ void TVnGridVST::keyPressEvent(QKeyEvent *event) {
     }
     if (FModel.IsReadOnly(FocusedRow()))
       return;
-    if (FUI->TypeIntoTranslation(text))
+    if (erasing ? FUI->ForwardKeyToTranslation(*event) : FUI->TypeIntoTranslation(text))
       return;
     edit(currentIndex().siblingAtColumn(rfTranslation));
     return;

@@ -3,20 +3,27 @@
 #include "ui/VnGridModel.h"
 #include "ui/VnGridRules.h"
 #include "ui/VnGridVST.h"
+#include "ui/VnProtectedText.h"
 
 #include "config/VnConfiguration.h"
 #include "core/VnError.h"
 #include "core/VnMessages.h"
 #include "project/VnV7Project.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+
+#include <memory>
 
 namespace {
 
@@ -68,8 +75,11 @@ void TVnGridVSTUI::SetByIndex(int slot, QWidget *control) {
   control->setProperty("tag", slot);
   if (auto *rich = qobject_cast<QTextEdit *>(control); rich && (slot == rfNative || slot == rfTranslation))
     rich->viewport()->installEventFilter(this); // clicks on expanded links
-  if (slot == rfTranslation)
-    control->installEventFilter(this); // keys that move between rows
+  if (slot == rfTranslation) {
+    control->installEventFilter(this); // keys that move between rows or would change read-only fragments
+    if (auto *rich = qobject_cast<QTextEdit *>(control))
+      VnTypeUnprotected(*rich);
+  }
   if (slot == rfNative)
     return; // the native text is read-only here
   if (auto *edit = qobject_cast<QLineEdit *>(control))
@@ -141,6 +151,8 @@ void TVnGridVSTUI::FormatFragments(QWidget *control, const QString &text,
       format.setForeground(QColor(128, 0, 0));
     }
     cursor.mergeCharFormat(format);
+    if (!fragment.Link)
+      VnProtectText(cursor);
   }
 }
 
@@ -278,9 +290,20 @@ bool TVnGridVSTUI::NavigationKey(QKeyEvent *key) {
 }
 
 bool TVnGridVSTUI::eventFilter(QObject *watched, QEvent *event) {
-  if (event->type() == QEvent::KeyPress && watched == TranslationEditor() &&
-      NavigationKey(static_cast<QKeyEvent *>(event)))
-    return true;
+  if (event->type() == QEvent::KeyPress && watched == TranslationEditor()) {
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (NavigationKey(key))
+      return true;
+    // A changed read-only fragment could no longer be written back as its marker.
+    if (auto *rich = qobject_cast<QTextEdit *>(TranslationEditor()); rich && VnKeyChangesProtectedText(*rich, *key))
+      return true;
+  }
+  if (event->type() == QEvent::ContextMenu && watched == TranslationEditor()) {
+    if (auto *rich = qobject_cast<QTextEdit *>(TranslationEditor())) {
+      ShowTranslationMenu(*rich, static_cast<QContextMenuEvent *>(event)->globalPos());
+      return true;
+    }
+  }
   if (event->type() != QEvent::MouseButtonRelease)
     return QObject::eventFilter(watched, event);
   auto *mouse = static_cast<QMouseEvent *>(event);
@@ -295,23 +318,51 @@ bool TVnGridVSTUI::eventFilter(QObject *watched, QEvent *event) {
   return QObject::eventFilter(watched, event);
 }
 
-bool TVnGridVSTUI::TypeIntoTranslation(const QString &text) {
+void TVnGridVSTUI::ShowTranslationMenu(QTextEdit &editor, const QPoint &at) {
+  std::unique_ptr<QMenu> menu(editor.createStandardContextMenu());
+  if (VnSelectionTouchesProtectedText(editor))
+    for (QAction *action : menu->actions())
+      if (action->objectName() == QLatin1String("edit-cut") || action->objectName() == QLatin1String("edit-paste") ||
+          action->objectName() == QLatin1String("edit-delete"))
+        action->setEnabled(false);
+  menu->exec(at);
+}
+
+QWidget *TVnGridVSTUI::FocusTranslationAtEnd() {
   QWidget *control = TranslationEditor();
   if (!control || !control->isEnabled() || !control->isVisible())
-    return false;
+    return nullptr;
   control->setFocus();
-  if (auto *rich = qobject_cast<QTextEdit *>(control)) {
+  if (auto *rich = qobject_cast<QTextEdit *>(control))
     rich->moveCursor(QTextCursor::End);
-    rich->insertPlainText(text);
-  } else if (auto *plain = qobject_cast<QPlainTextEdit *>(control)) {
+  else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
     plain->moveCursor(QTextCursor::End);
-    plain->insertPlainText(text);
-  } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+  else if (auto *edit = qobject_cast<QLineEdit *>(control))
     edit->end(false);
-    edit->insert(text);
-  } else {
+  return control;
+}
+
+bool TVnGridVSTUI::ForwardKeyToTranslation(const QKeyEvent &key) {
+  QWidget *control = FocusTranslationAtEnd();
+  if (!control)
     return false;
-  }
+  QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), ushort(key.count()));
+  QCoreApplication::sendEvent(control, &copy);
+  return true;
+}
+
+bool TVnGridVSTUI::TypeIntoTranslation(const QString &text) {
+  QWidget *control = FocusTranslationAtEnd();
+  if (!control)
+    return false;
+  if (auto *rich = qobject_cast<QTextEdit *>(control))
+    rich->insertPlainText(text);
+  else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
+    plain->insertPlainText(text);
+  else if (auto *edit = qobject_cast<QLineEdit *>(control))
+    edit->insert(text);
+  else
+    return false;
   return true;
 }
 

@@ -8,6 +8,8 @@
 #include <array>
 
 class QKeyEvent;
+class QPoint;
+class QTextEdit;
 class QWidget;
 class TVnGridVST;
 
@@ -35,6 +37,8 @@ public:
   /// Moves the keyboard focus into the translation editor, caret at the end,
   /// and types `text` there; false when the editor cannot take it.
   bool TypeIntoTranslation(const QString &text);
+  /// The same for a key that is no text (Backspace), sent as the key press it is.
+  bool ForwardKeyToTranslation(const QKeyEvent &key);
   /// Focuses the row an expanded link at `position` of the native (1) or
   /// translation (2) editor refers to; false when no link is there.
   bool FollowLink(int slot, int position);
@@ -51,6 +55,8 @@ signals:
   void ProgressChanged();
 
 private:
+  /// The translation editor, focused with its caret at the end; null when it cannot take the focus.
+  QWidget *FocusTranslationAtEnd();
   /// Row moves from the translation editor; true when the key was one.
   bool NavigationKey(QKeyEvent *key);
   void WriteBack(int slot);
@@ -58,6 +64,8 @@ private:
   void SetControlText(QWidget *control, int slot, const QString &text);
   void FormatFragments(QWidget *control, const QString &text, const QList<TVnExpandedFragment> &fragments);
   void EnableControl(QWidget *control, int slot, bool enabled);
+  /// The editor's own menu, without the commands that would change a read-only fragment.
+  void ShowTranslationMenu(QTextEdit &editor, const QPoint &at);
 
   TVnGridVST &FGrid; // not owned
   std::array<QWidget *, kSlots> FSlots{}; // not owned

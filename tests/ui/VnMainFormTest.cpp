@@ -145,8 +145,12 @@ TEST_F(VnMainFormWindow, ATranslationTypedForAGridRowReachesTheSavedFile) {
   const QModelIndex target = tree.TargetIndex(0);
   EXPECT_EQ(tree.data(target.siblingAtColumn(1), Qt::DisplayRole).toString(), QStringLiteral("0 of 1"));
   grid.setFocus();
-  QTest::keyClicks(&grid, QStringLiteral("Col"));
+  QTest::keyClicks(&grid, QStringLiteral("Coll"));
   EXPECT_EQ(tree.data(target.siblingAtColumn(1), Qt::DisplayRole).toString(), QStringLiteral("1 of 1"));
+  // Backspace in the grid reaches the translation too.
+  grid.setFocus();
+  QTest::keyClick(&grid, Qt::Key_Backspace);
+  EXPECT_EQ(data.Project().GetRowValue(0, rfTranslation), QStringLiteral("Col"));
   editor->moveCursor(QTextCursor::End);
   editor->insertPlainText(QStringLiteral("\u00B7lecci\u00F3\u00A0nova"));
   EXPECT_EQ(data.Project().GetRowValue(0, rfTranslation), QStringLiteral("Col\u00B7lecci\u00F3\u00A0nova"));
@@ -249,6 +253,23 @@ TEST_F(VnMainFormWindow, EditorsExpandMarkersFollowLinksAndWriteTheMarkersBack) 
   translation->moveCursor(QTextCursor::End);
   translation->insertPlainText(QStringLiteral("!"));
   EXPECT_EQ(data.Project().GetRowValue(0, rfTranslation), QStringLiteral("{[vnz.link]:b} und {[vnz.readonly]:4869}!"));
+  // The read-only fragment (positions 19 to 32) cannot be changed from the keyboard.
+  const auto keyAt = [&](int position, Qt::Key key, const QString &selectTo = {}) {
+    QTextCursor cursor = translation->textCursor();
+    cursor.setPosition(position);
+    if (!selectTo.isEmpty())
+      cursor.setPosition(selectTo.toInt(), QTextCursor::KeepAnchor);
+    translation->setTextCursor(cursor);
+    QTest::keyClick(translation, key);
+    return data.Project().GetRowValue(0, rfTranslation);
+  };
+  const QString unchanged = QStringLiteral("{[vnz.link]:b} und {[vnz.readonly]:4869}!");
+  EXPECT_EQ(keyAt(32, Qt::Key_Backspace), unchanged);
+  EXPECT_EQ(keyAt(19, Qt::Key_Delete), unchanged);
+  EXPECT_EQ(keyAt(25, Qt::Key_X), unchanged);
+  EXPECT_EQ(keyAt(15, Qt::Key_X, QStringLiteral("22")), unchanged); // a selection reaching into it
+  EXPECT_EQ(keyAt(19, Qt::Key_X), QStringLiteral("{[vnz.link]:b} und x{[vnz.readonly]:4869}!")); // at its edge
+  EXPECT_EQ(keyAt(34, Qt::Key_Backspace).toStdString(), "{[vnz.link]:b} und x{[vnz.readonly]:4869}") << translation->toPlainText().toStdString();
   // Without placeholders the editors show the markers themselves.
   data.Commands().Action(QStringLiteral("aViewTextPlaceholders"))->setChecked(false);
   EXPECT_EQ(native->toPlainText(), QStringLiteral("{[vnz.link]:b} and {[vnz.readonly]:4869}"));
