@@ -9,20 +9,15 @@
 
 #include "project/VnV7Project.h"
 
+#include "VnProcessMemory.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QTextStream>
 
 namespace {
 
 qint64 ResidentKilobytes() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly))
-    return -1;
-  for (const QByteArray &line : status.readAll().split('\n'))
-    if (line.startsWith("VmRSS:"))
-      return line.mid(6).trimmed().split(' ').first().toLongLong();
-  return -1;
+  return VnProcessStatusKilobytes("VmRSS:");
 }
 
 } // namespace

@@ -4,25 +4,11 @@
 
 #include "project/VnV7Project.h"
 
+#include "VnProcessMemory.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
-
-namespace {
-
-// A line of /proc/self/status in kilobytes ("VmRSS", "VmHWM").
-qint64 StatusKilobytes(const char *key) {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly))
-    return -1;
-  for (const QByteArray &line : status.readAll().split('\n'))
-    if (line.startsWith(key))
-      return line.mid(qsizetype(qstrlen(key)) + 1).trimmed().split(' ').first().toLongLong();
-  return -1;
-}
-
-} // namespace
 
 int main(int argc, char *argv[]) {
   QCoreApplication app(argc, argv);
@@ -32,14 +18,14 @@ int main(int argc, char *argv[]) {
     return 2;
   }
   const QString file = QString::fromLocal8Bit(argv[1]);
-  const qint64 before = StatusKilobytes("VmRSS:");
+  const qint64 before = VnProcessStatusKilobytes("VmRSS:");
   TVnV7Project project;
   if (!project.Open(file))
     return 2;
   project.Targets().SetItemIndex(-1);
   const int rows = project.RowCount();
   const double fileMb = double(QFileInfo(file).size()) / (1 << 20);
-  const double peakMb = double(StatusKilobytes("VmHWM:") - before) / 1024;
+  const double peakMb = double(VnProcessStatusKilobytes("VmHWM:") - before) / 1024;
   out << QStringLiteral("%1: %2 rows, file %3 MB, peak added by opening %4 MB, %5 x the file\n")
              .arg(QFileInfo(file).fileName()).arg(rows).arg(fileMb, 0, 'f', 1).arg(peakMb, 0, 'f', 1)
              .arg(peakMb / fileMb, 0, 'f', 2);
