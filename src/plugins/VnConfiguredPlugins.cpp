@@ -2,6 +2,8 @@
 
 #include "plugins/VnImporterManager.h"
 
+#include "com/VnComText.h"
+
 #include "config/VnConfigPluginSections.h"
 #include "config/VnConfigValues.h"
 
@@ -24,7 +26,9 @@ std::vector<int> LoadEntries(pugi::xml_node section, const char *elementName, TV
     TVnParkedEntry stored{position++, VnXmlAttr(element, "guid"), VnConfigGetAttrBool(element, "connected", true),
                           VnXmlText(element)};
     TVnImporterConfig &entry = manager.AddConfig();
-    entry.ClassId = stored.ClassId;
+    // Kept in registry form, so that class identifiers compare as text.
+    const std::optional<GUID> clsid = VnGuidFromText(stored.ClassId);
+    entry.ClassId = clsid ? VnGuidText(*clsid) : stored.ClassId;
     entry.LoadedSettings = stored.Settings;
     try {
       if (!IsClassRegistered(entry.ClassId))

@@ -56,26 +56,22 @@ void TVnImporterConfig::CreateObject() {
 
 void TVnImporterConfig::SetImporter(TVnComPtr<IGeneralImporter> importer) {
   FImporter = std::move(importer);
-  ReadPluginVersion();
+  ReadPluginFacts();
 }
 
-void TVnImporterConfig::ReadPluginVersion() {
+void TVnImporterConfig::ReadPluginFacts() {
   FVersion.clear();
-  const std::optional<GUID> clsid = VnGuidFromText(ClassId);
-  const QString library = clsid ? TVnClassRegistry().LibraryOf(*clsid) : QString();
-  if (library.isEmpty())
-    return;
+  FName = ClassId;
   try {
+    const std::optional<GUID> clsid = VnGuidFromText(ClassId);
+    const QString library = clsid ? TVnClassRegistry().LibraryOf(*clsid) : QString();
+    if (library.isEmpty())
+      return;
+    FName = QFileInfo(library).fileName();
     FVersion = VnGetFileVersion(library);
   } catch (const EVnError &) {
     // A plug-in that cannot tell its version is taken for a current one.
   }
-}
-
-QString TVnImporterConfig::PluginName() const {
-  const std::optional<GUID> clsid = VnGuidFromText(ClassId);
-  const QString library = clsid ? TVnClassRegistry().LibraryOf(*clsid) : QString();
-  return library.isEmpty() ? ClassId : QFileInfo(library).fileName();
 }
 
 int TVnImporterConfig::Setup(const QString &configuration, const QString &source, const QString &target,
@@ -119,7 +115,7 @@ void TVnTMConfig::CreateObject() {
 
 void TVnTMConfig::SetMemory(TVnComPtr<IGeneralTM> memory) {
   FMemory = std::move(memory);
-  ReadPluginVersion();
+  ReadPluginFacts();
 }
 
 int TVnTMConfig::Setup(const QString &configuration, const QString &source, const QString &target, bool silent) {
@@ -212,6 +208,23 @@ int TVnImporterManager::SetupEntry(TVnImporterConfig &entry, const QString &sour
   return entry.Setup(entry.GetText(0), source, target, FSilent);
 }
 
+namespace {
+
+void Deliver(const QList<TVnTranslationCandidate> &candidates, TVnImporterCallbackData &data,
+             const TVnTranslationCallback &callback) {
+  for (const TVnTranslationCandidate &candidate : candidates) {
+    ++data.Count;
+    data.Translation = candidate.Text;
+    data.Match = candidate.Match;
+    data.Comment = candidate.Comment;
+    data.RowComment = candidate.RowComment;
+    if (callback)
+      callback(data);
+  }
+}
+
+} // namespace
+
 void TVnImporterManager::QueryTranslations(const QString &text, const QString &context,
                                            const TVnTranslationCallback &callback) {
   if (!FAllEnabled)
@@ -221,28 +234,23 @@ void TVnImporterManager::QueryTranslations(const QString &text, const QString &c
     if (!entry->Enabled)
       continue;
     const QString answer = entry->Translate(text, context);
+    QList<TVnTranslationCandidate> candidates;
     try {
-      ParseTranslations(answer, data, callback);
+      candidates = VnParseTranslations(answer, entry->PluginName());
     } catch (const EVnError &) {
       throw EVnError(QStringLiteral("Vantria failed to process translations returned by Translation Memory. Please "
                                     "reconfigure or disable it if you keep getting this error.\r\nTM returned the "
                                     "following data: \"%1\"")
                          .arg(answer));
     }
+    // Outside the try: a consumer's own failure is not the plug-in's.
+    Deliver(candidates, data, callback);
   }
 }
 
 void TVnImporterManager::ParseTranslations(const QString &document, TVnImporterCallbackData &data,
                                            const TVnTranslationCallback &callback) {
-  for (const TVnTranslationCandidate &candidate : VnParseTranslations(document, QStringLiteral("translations"))) {
-    ++data.Count;
-    data.Translation = candidate.Text;
-    data.Match = candidate.Match;
-    data.Comment = candidate.Comment;
-    data.RowComment = candidate.RowComment;
-    if (callback)
-      callback(data);
-  }
+  Deliver(VnParseTranslations(document, QStringLiteral("translations")), data, callback);
 }
 
 // --- TVnTMManager --------------------------------------------------------------

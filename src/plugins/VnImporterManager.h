@@ -59,13 +59,15 @@ public:
   virtual int Enable();
   virtual void Disable();
 
-  /// The plug-in's library name, for messages.
-  QString PluginName() const;
+  /// The plug-in's library name (or its class while none is known), for messages.
+  const QString &PluginName() const { return FName; }
 
 protected:
-  /// Reads the version (which decides how texts cross) of the library serving ClassId.
-  void ReadPluginVersion();
+  /// Reads the library serving ClassId: its name, and its version, which
+  /// decides how texts cross. Once per object, not per call.
+  void ReadPluginFacts();
   QString FVersion;
+  QString FName;
 
 private:
   TVnImporterManager &FManager;

@@ -40,29 +40,48 @@ bool TVnLitePluginManager::Create() {
                  TVnMsgType::Error);
     return false;
   }
-  QString tmxStore = RegisteredTmxStore();
-  for (int i = FMemories.ConfigCount() - 1; i >= 0; --i)
-    if (FMemories.Configs(i).ClassId != tmxStore)
-      FMemories.DeleteConfig(i);
-  if (FMemories.ConfigCount() > 0)
-    return true;
-
   const int file = IndexOfTmxStoreFile(FMemories);
-  if (file < 0)
-    return true; // SetupLive tells the user that no memory is configured
-  if (tmxStore.isEmpty() || !IsClassRegistered(tmxStore)) {
+  QString tmxStore = RegisteredTmxStore();
+  if (file >= 0 && (tmxStore.isEmpty() || !IsClassRegistered(tmxStore))) {
     // Copied into the folder by hand, or moved since it registered itself.
     RegisterServer(FMemories.FilePath(file));
     tmxStore = RegisteredTmxStore();
     if (tmxStore.isEmpty())
       throw EVnError(QStringLiteral("%1 did not register the class %2.").arg(FMemories.FileName(file), kTmxStoreProgId));
   }
+  // Classes compare as classes: a stored identifier may be written in either case.
+  const std::optional<GUID> store = VnGuidFromText(tmxStore);
+  for (int i = FMemories.ConfigCount() - 1; i >= 0; --i)
+    if (!store || VnGuidFromText(FMemories.Configs(i).ClassId) != store)
+      FMemories.DeleteConfig(i);
+  if (FMemories.ConfigCount() > 0 || file < 0)
+    return true; // with no store at all, SetupLive tells the user
+
   TVnComPtr<IGeneralTM> memory;
-  VnCreateInstance(*VnGuidFromText(tmxStore), IID_IGeneralTM, memory.Receive());
+  VnCreateInstance(*store, IID_IGeneralTM, memory.Receive());
   TVnTMConfig &entry = FMemories.AddConfig();
   entry.ClassId = tmxStore;
   FMemories.AttachMemory(entry, std::move(memory));
+  TakeOverParkedSettings(entry, *store);
   return true;
+}
+
+void TVnLitePluginManager::TakeOverParkedSettings(TVnTMConfig &entry, const GUID &store) {
+  // A store entry that could not be loaded at start-up would otherwise be
+  // saved beside the new one, and win over it at the next start.
+  QList<TVnParkedEntry> &parked = FMemories.Parked();
+  for (qsizetype i = 0; i < parked.size(); ++i) {
+    if (VnGuidFromText(parked[i].ClassId) != store)
+      continue;
+    entry.LoadedSettings = parked[i].Settings;
+    parked.removeAt(i);
+    try {
+      entry.Setup(entry.LoadedSettings, QString(), QString(), true);
+    } catch (const EVnError &) {
+      // SetupLive sets the memory up again, asking the user when needed.
+    }
+    return;
+  }
 }
 
 bool TVnLitePluginManager::SetupLive(TVnV7Project &project, TVnConfiguration &config) {
@@ -103,10 +122,9 @@ bool TVnLitePluginManager::SetupLive(TVnV7Project &project, TVnConfiguration &co
   } else if (result == -4) {
     VnMessageDlg(QStringLiteral("The selected file has an unsupported encoding."), TVnMsgType::Error);
   } else if (result == -1 && wasLive >= 0 && !entry.GetText(0).isEmpty()) {
-    // The user cancelled the memory's dialog: the memory that was live stays so.
-    TVnTMConfig &previous = FMemories.Configs(wasLive);
-    if (open(previous) >= 0)
-      FMemories.SetLiveIndex(wasLive);
+    // The user cancelled the memory's dialog: it stays live with its old set-up.
+    if (open(entry) >= 0)
+      FMemories.SetLiveIndex(0);
   }
   entry.LastResult = result;
   return FMemories.LiveIndex() == 0;

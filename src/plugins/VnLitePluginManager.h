@@ -3,8 +3,11 @@
 // Sets up the one TMX translation memory that the Translate and Translation
 // Memories commands use, made for one use at a time.
 
+#include "vantria/com/VnComTypes.h"
+
 class TVnConfiguration;
 class TVnImporterManager;
+class TVnTMConfig;
 class TVnTMManager;
 class TVnV7Project;
 
@@ -23,6 +26,8 @@ public:
   bool SetupLive(TVnV7Project &project, TVnConfiguration &config);
 
 private:
+  void TakeOverParkedSettings(TVnTMConfig &entry, const GUID &store);
+
   TVnTMManager &FMemories;
   TVnImporterManager &FImporters; // the pair is what the commands hand over; importers are not set up here
 };

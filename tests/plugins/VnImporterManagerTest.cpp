@@ -98,6 +98,17 @@ TEST(VnImporterManager, QueryTranslationsAsksConnectedEntriesInOrder) {
   manager.SetAllEnabled(true);
   EXPECT_EQ(changes, 1);
 
+  // A consumer's own failure is its own, not the plug-in's.
+  EXPECT_THROW(manager.QueryTranslations(QStringLiteral("One"), QString(),
+                                         [](const TVnImporterCallbackData &) { throw EVnError(QStringLiteral("mine")); }),
+               EVnError);
+  try {
+    manager.QueryTranslations(QStringLiteral("One"), QString(),
+                              [](const TVnImporterCallbackData &) { throw EVnError(QStringLiteral("mine")); });
+  } catch (const EVnError &e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("mine"));
+  }
+
   VnAnswerText(VnControlOf(second.Importer()).Get(), opImpTranslate, QStringLiteral("<r><translations>"));
   try {
     manager.QueryTranslations(QStringLiteral("One"), QString(), collect);

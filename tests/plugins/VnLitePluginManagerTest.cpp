@@ -1,6 +1,7 @@
 // Setting up the TMX memory: a copy of the test memory saved as TmxStoreTM.so
 // registers under "TmxStore.TM" and stands in for the TMX store.
 
+#include "plugins/VnConfiguredPlugins.h"
 #include "plugins/VnImporterManager.h"
 #include "plugins/VnLitePluginManager.h"
 
@@ -11,6 +12,7 @@
 
 #include "core/VnError.h"
 #include "core/VnScriptedMessageBoxes.h"
+#include "core/VnXml.h"
 
 #include "VnTestControlHelpers.h"
 #include "VnProjectFixture.h"
@@ -61,6 +63,45 @@ TEST_F(VnLitePluginManagerTest, CreateRegistersTheStoreAndKeepsOnlyItsEntries) {
   EXPECT_TRUE(lite.Create());
   EXPECT_EQ(FMemories.ConfigCount(), 1);
   EXPECT_TRUE(FBoxes.Shown().isEmpty());
+}
+
+TEST_F(VnLitePluginManagerTest, CreateTakesOverAStoreEntryThatCouldNotBeLoaded) {
+  // Written in lower case, and its class not registered when the settings are read.
+  VnUnregisterServer(QStringLiteral(VN_TEST_TM_PLUGIN));
+  pugi::xml_node section = FConfig.TM().GetSectionNode();
+  pugi::xml_node stored = section.append_child("tm");
+  VnXmlSetAttr(stored, "guid", VnGuidText(CLSID_VnTestTM).toLower());
+  VnXmlSetText(stored, QStringLiteral("old.tmx"));
+  VnLoadMemories(FConfig.TM(), FMemories);
+  ASSERT_EQ(FMemories.ConfigCount(), 0);
+  ASSERT_EQ(FMemories.Parked().size(), 1);
+
+  const auto control = CreateStore();
+  EXPECT_TRUE(FMemories.Parked().isEmpty());
+  EXPECT_EQ(VnLastArguments(control.Get(), opTMSetup), QStringLiteral("old.tmx|||1")); // its settings go on
+  VnAnswerText(control.Get(), opTMGetText, QStringLiteral("new.tmx"));
+  VnSaveMemories(FConfig.TM(), FMemories);
+  QStringList saved;
+  for (pugi::xml_node tm : section.children("tm"))
+    saved << VnXmlText(tm);
+  EXPECT_EQ(saved, QStringList{QStringLiteral("new.tmx")});
+}
+
+TEST_F(VnLitePluginManagerTest, CreateKeepsAStoreEntryWrittenInLowerCase) {
+  TVnLitePluginManager lite(FMemories, FImporters);
+  ASSERT_TRUE(lite.Create()); // registers the store
+  pugi::xml_node stored = FConfig.TM().GetSectionNode().append_child("tm");
+  VnXmlSetAttr(stored, "guid", VnGuidText(CLSID_VnTestTM).toLower());
+  VnXmlSetText(stored, QStringLiteral("mine.tmx"));
+  TVnTMManager memories;
+  memories.SetFolder(FFolder.path());
+  VnLoadMemories(FConfig.TM(), memories);
+  ASSERT_EQ(memories.ConfigCount(), 1);
+  EXPECT_EQ(memories.Configs(0).ClassId, VnGuidText(CLSID_VnTestTM)); // kept in registry form
+  TVnLitePluginManager again(memories, FImporters);
+  EXPECT_TRUE(again.Create());
+  ASSERT_EQ(memories.ConfigCount(), 1);
+  EXPECT_EQ(memories.Configs(0).LoadedSettings, QStringLiteral("mine.tmx"));
 }
 
 TEST_F(VnLitePluginManagerTest, CreateStopsWhenTheFolderHoldsNoMemory) {
