@@ -3,6 +3,7 @@
 #include "core/VnError.h"
 
 #include <algorithm>
+#include <utility>
 
 TVnCustomProject::TVnCustomProject(TVnProgress *progress)
     : FProgress(progress ? progress : &FOwnProgress) {}
@@ -43,17 +44,26 @@ void TVnCustomProject::SetModified(bool value) {
 
 void TVnCustomProject::Update(int kind, bool force) {
   ReloadViews();
-  if (FNotifying || (!force && Updating()))
+  if (!force && Updating())
     return;
+  if (FNotifying) {
+    // A listener that lets events run (a long refresh) may see the project
+    // change again: that news goes out when this round is over, never lost.
+    // Kind 0 (everything) covers kind 1 (the current view).
+    FPendingKind = FPendingKind < 0 ? kind : std::min(FPendingKind, kind);
+    return;
+  }
   FDirty = true;
   FNotifying = true;
+  FPendingKind = -1;
   try {
-    // By index: listeners added meanwhile hear this news too, removed ones do not.
-    for (std::size_t i = 0; i < FListeners.size(); ++i)
-      if (TVnProjectListener *listener = FListeners[i])
-        listener->ProjectUpdated(kind);
-    if (OnUpdate)
-      OnUpdate(*this);
+    // Bounded, so that listeners that keep changing the project cannot loop forever.
+    for (int round = 0; round < kMaxNotifyRounds; ++round) {
+      NotifyListeners(kind);
+      if (FPendingKind < 0)
+        break;
+      kind = std::exchange(FPendingKind, -1);
+    }
   } catch (...) {
     FinishNotifying();
     throw;
@@ -61,8 +71,18 @@ void TVnCustomProject::Update(int kind, bool force) {
   FinishNotifying();
 }
 
+void TVnCustomProject::NotifyListeners(int kind) {
+  // By index: listeners added meanwhile hear this news too, removed ones do not.
+  for (std::size_t i = 0; i < FListeners.size(); ++i)
+    if (TVnProjectListener *listener = FListeners[i])
+      listener->ProjectUpdated(kind);
+  if (OnUpdate)
+    OnUpdate(*this);
+}
+
 void TVnCustomProject::FinishNotifying() {
   FNotifying = false;
+  FPendingKind = -1;
   std::erase(FListeners, nullptr);
 }
 

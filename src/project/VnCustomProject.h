@@ -88,6 +88,7 @@ protected:
 
 private:
   void FinishNotifying();
+  void NotifyListeners(int kind);
 
   TVnProgress FOwnProgress;
   TVnProgress *FProgress;   // not owned
@@ -95,6 +96,8 @@ private:
   bool FDirty = false;
   int FUpdateCount = 0;
   bool FNotifying = false;
+  int FPendingKind = -1; ///< an Update that came while notifying; -1 none
+  static constexpr int kMaxNotifyRounds = 8;
   std::vector<TVnProjectListener *> FListeners; // not owned
 };
 

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -36,6 +37,8 @@ TVnGridVSTUI::TVnGridVSTUI(TVnGridVST &grid, QObject *parent) : QObject(parent),
   FExpander.FindRow = [&project](const QString &context) { return project.FindRow(context, false); };
   FExpander.RowValue = [&project](int row, int kind) { return project.GetRowValue(row, kind); };
   FGrid.SetUI(this);
+  // Selecting more rows without moving the focus changes which editors may be used.
+  connect(FGrid.selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { FillEditors(); });
   connect(&FGrid, &TVnGridVST::RowSelected, this, [this] {
     FillEditors();
     // With simple navigation a row chosen in the grid or from the editor

@@ -128,16 +128,23 @@ void TVnTargetsModel::ProjectUpdated(int kind) {
 
 void TVnTargetsModel::RefreshCurrentProgress() {
   ClearRowStates();
+  // "All strings" spans every target: an edit there may change any target's figures.
+  if (FProject.Targets().ItemIndex() < 0)
+    ++FCountsGeneration;
   if (!FRoots.empty())
     emit dataChanged(index(0, 1), index(int(FRoots.size()) - 1, 1));
 }
 
+bool TVnTargetsModel::StructureOutdated() const {
+  const int targets = FProject.IsEmpty() ? 0 : FProject.Targets().Count();
+  return FBuiltStructure != FProject.StructureCounter() || FBuiltFile != FProject.FileName() ||
+         FBuiltEnabled.size() != targets;
+}
+
 bool TVnTargetsModel::NeedsRebuild() {
-  if (FBuiltStructure != FProject.StructureCounter() || FBuiltFile != FProject.FileName())
+  if (StructureOutdated())
     return true;
   const int targets = FProject.IsEmpty() ? 0 : FProject.Targets().Count();
-  if (FBuiltEnabled.size() != targets)
-    return true;
   for (int t = 0; t < targets; ++t)
     if (FBuiltEnabled[t] != FProject.GetTargetInfo(t).Enabled)
       return true;
@@ -335,7 +342,7 @@ bool TVnTargetsModel::ComputeCounts(TNode &node, int &translated, int &total) {
   const int current = FProject.Targets().ItemIndex();
   if (node.Kind == nkAllStrings) {
     // The sum of the targets' figures: the same rows, without a list of them all.
-    for (std::size_t t = 0; t + 1 < FRoots.size(); ++t) {
+    for (std::size_t t = 0; t + 1 < FRoots.size() && int(t) < FProject.Targets().Count(); ++t) {
       int targetTranslated = 0, targetTotal = 0;
       if (Counts(IndexOfNode(FRoots[t].get()), targetTranslated, targetTotal)) {
         translated += targetTranslated;
@@ -407,8 +414,8 @@ QVariant TVnTargetsModel::data(const QModelIndex &index, int role) const {
   auto *self = const_cast<TVnTargetsModel *>(this);
   const bool targetNode = node->Kind == nkTarget;
   // Between a change of the document and the rebuild that follows it, the
-  // nodes may name targets that are gone.
-  if (node->Target >= FProject.Targets().Count())
+  // nodes may name targets that are gone: nothing is read until the rebuild.
+  if (node->Target >= FProject.Targets().Count() || StructureOutdated())
     return {};
   switch (role) {
   case Qt::DisplayRole: {

@@ -84,6 +84,8 @@ private:
   void Rebuild();
   void BuildGroup(TNode &group, int target, bool custom);
   bool NeedsRebuild();
+  /// The rows or targets changed since the last rebuild (cheap enough for every paint).
+  bool StructureOutdated() const;
   bool ComputeCounts(TNode &node, int &translated, int &total);
   QString TargetCaption(int target) const;
 

@@ -89,6 +89,9 @@ void TVnTargetsVST::SyncToCurrentTarget() {
   setCurrentIndex(node);
   scrollTo(node);
   FSyncing = false;
+  // The grid shows what the tree now shows, not a group chosen before.
+  if (FGrid)
+    FGrid->Model().SetContextPrefix(FModel.NodeRef(node).Path);
 }
 
 void TVnTargetsVST::FocusNode(const TVnTreeNodeRef &ref) {

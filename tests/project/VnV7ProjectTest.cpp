@@ -346,6 +346,53 @@ TEST(VnV7ProjectRows, AnErrorDuringLoadingDoesNotLeaveTheProjectUpdating) {
   EXPECT_EQ(changes, 1);
 }
 
+TEST_F(VnV7ProjectModel, NewsThatComesWhileListenersHearTheLastIsPassedOnAfterwards) {
+  // A view that lets events run while it refreshes may see the project change
+  // again (another target chosen, the project closed): the others must hear it.
+  struct TYielder : TVnProjectListener {
+    TVnV7Project *Project = nullptr;
+    QList<int> Heard;
+    void ProjectUpdated(int kind) override {
+      Heard.append(kind);
+      if (Heard.size() == 1) {
+        Project->Update(1, false);
+        Project->Update(0, false); // the more general news wins
+      }
+    }
+  };
+  struct TCounter : TVnProjectListener {
+    QList<int> Heard;
+    void ProjectUpdated(int kind) override { Heard.append(kind); }
+  };
+  TYielder yielder;
+  yielder.Project = &FProject;
+  TCounter other;
+  FProject.AddListener(&yielder);
+  FProject.AddListener(&other);
+  FProject.Update(1, false);
+  EXPECT_EQ(yielder.Heard, QList<int>({1, 0}));
+  EXPECT_EQ(other.Heard, QList<int>({1, 0}));
+
+  // A listener that changes the project every time cannot loop forever.
+  struct TRestless : TVnProjectListener {
+    TVnV7Project *Project = nullptr;
+    int Heard = 0;
+    void ProjectUpdated(int) override {
+      ++Heard;
+      Project->Update(0, false);
+    }
+  };
+  FProject.RemoveListener(&yielder);
+  FProject.RemoveListener(&other);
+  TRestless restless;
+  restless.Project = &FProject;
+  FProject.AddListener(&restless);
+  FProject.Update(0, false);
+  EXPECT_GT(restless.Heard, 1);
+  EXPECT_LT(restless.Heard, 100);
+  FProject.RemoveListener(&restless);
+}
+
 TEST_F(VnV7ProjectModel, AListenerMayRemoveAnotherWhileHearingTheNews) {
   struct TRemover : TVnProjectListener {
     TVnV7Project *Project = nullptr;

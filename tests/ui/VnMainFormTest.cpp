@@ -180,9 +180,10 @@ TEST_F(VnMainFormWindow, SeveralSelectedRowsShareTheMaximumWidthButNotTheTransla
   ASSERT_TRUE(data.OpenProject(path));
   TVnGridVST &grid = *window.Grid();
   grid.FocusRow(0);
+  EXPECT_TRUE(grid.UI()->TranslationEditor()->isEnabled());
+  // A second row selected without moving the focus: the translation is for one row only.
   grid.selectionModel()->select(grid.model()->index(2, 0),
                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  grid.UI()->FillEditors();
   EXPECT_FALSE(grid.UI()->TranslationEditor()->isEnabled());
   auto *width = window.findChild<QLineEdit *>(QStringLiteral("MaxWidthEdit"));
   ASSERT_TRUE(width->isEnabled());

@@ -102,6 +102,17 @@ TEST_F(VnTargetsModelTest, CountsPerNodeFromTheRowStateList) {
   EXPECT_EQ(total, 7);
   ASSERT_TRUE(model.Counts(model.TargetIndex(1), translated, total));
   EXPECT_EQ(translated, 2);
+  // An edit in "All strings" renews every target's figures, not only the current view's.
+  FProject.Targets().SetItemIndex(-1);
+  ASSERT_TRUE(model.Counts(model.TargetIndex(0), translated, total)); // cached now
+  const int before = translated;
+  ASSERT_EQ(FProject.GetRowValue(2, rfName), QStringLiteral("Form1.Button1.Caption"));
+  FProject.SetRowValue(2, rfTransStatus, QStringLiteral("ready"));
+  model.RefreshCurrentProgress();
+  ASSERT_TRUE(model.Counts(model.TargetIndex(0), translated, total));
+  EXPECT_EQ(translated, before + 1);
+  ASSERT_TRUE(model.Counts(model.TargetIndex(-1), translated, total));
+  EXPECT_EQ(translated, 5);
 }
 
 TEST(VnRowStateList, DuplicateContextsKeepAnEntryEachAcrossReuse) {

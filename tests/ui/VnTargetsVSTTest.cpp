@@ -55,6 +55,17 @@ TEST_F(VnTargetsVSTTest, ChoosingNodesNarrowsTheGridAndSwitchesTargets) {
   // A change of target made elsewhere moves the tree's focus along.
   FProject.Targets().SetItemIndex(0);
   EXPECT_EQ(FTreeModel.TargetOf(FTree.currentIndex()), 0);
+
+  // ... and the grid with it: a group chosen before no longer narrows it.
+  FTree.FocusNode({0, 1, "Main"});
+  ASSERT_EQ(FGridModel.rowCount(), 1);
+  FProject.Targets().SetItemIndex(1);
+  EXPECT_EQ(FGridModel.ContextPrefix(), QString());
+  EXPECT_EQ(FGridModel.rowCount(), 1);
+  FTree.FocusNode({0, 1, "Main"});
+  VnLoadTestProject(FProject, VnTestTargetXml("c.rc", {{"Dlg.A", "a"}, {"Dlg.B", "b"}})); // another project
+  EXPECT_EQ(FGridModel.ContextPrefix(), QString());
+  EXPECT_EQ(FGridModel.rowCount(), 2);
 }
 
 TEST_F(VnTargetsVSTTest, SwitchDataGroupFindsTheMatchingNodeOfTheOtherGroup) {
