@@ -25,6 +25,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFragment>
 #include <QTimer>
 
 #include <memory>
@@ -32,6 +33,15 @@
 namespace {
 
 bool IsMultiSelectSlot(int slot) { return slot == rfMaxLength || slot == rfReadOnly || slot == rfTransStatus; }
+
+/// True when some text of `document` carries a format of its own (a fragment's).
+bool HasCharFormats(const QTextDocument &document) {
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+      if (!it.fragment().charFormat().properties().isEmpty())
+        return true;
+  return false;
+}
 
 } // namespace
 
@@ -127,7 +137,7 @@ void TVnGridVSTUI::SetControlText(QWidget *control, int slot, const QString &tex
   auto *rich = qobject_cast<QTextEdit *>(control);
   if (ControlText(control) == text) {
     // The fragments are formatted anew: the old ones may sit elsewhere now.
-    if (rich) {
+    if (rich && HasCharFormats(*rich->document())) {
       QTextDocument *document = rich->document();
       const bool undo = document->isUndoRedoEnabled();
       document->setUndoRedoEnabled(false);
@@ -359,9 +369,10 @@ bool TVnGridVSTUI::eventFilter(QObject *watched, QEvent *event) {
     if (auto *rich = qobject_cast<QTextEdit *>(TranslationEditor()); rich && VnKeyChangesProtectedText(*rich, *key))
       return true;
   }
-  // A right-click and drops reach the viewport, the menu key the editor itself.
+  // A right-click, the mouse and drops reach the viewport, the menu key the editor itself.
   if (auto *rich = qobject_cast<QTextEdit *>(TranslationEditor());
-      rich && (watched == rich || watched == rich->viewport()) && GuardProtectedText(*rich, event))
+      rich && (watched == rich->viewport() || (watched == rich && event->type() == QEvent::ContextMenu)) &&
+      GuardProtectedText(*rich, event))
     return true;
   if (event->type() != QEvent::MouseButtonRelease)
     return QObject::eventFilter(watched, event);
@@ -400,14 +411,15 @@ bool TVnGridVSTUI::GuardProtectedText(QTextEdit &editor, QEvent *event) {
   case QEvent::MouseButtonRelease:
   case QEvent::MouseMove: {
     auto *mouse = static_cast<QMouseEvent *>(event);
-    const int at = editor.cursorForPosition(mouse->position().toPoint()).position();
+    const auto clicked = [&] { return editor.cursorForPosition(mouse->position().toPoint()).position(); };
     // A middle click pastes the selection where it was clicked.
     if (mouse->button() == Qt::MiddleButton)
-      return VnInsertChangesProtectedText(editor, at);
+      return VnInsertChangesProtectedText(editor, clicked());
     if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
       // Pressed on a selection, the mouse starts dragging it away, which may
       // move it: no drag for a selection that holds read-only text.
       const QTextCursor cursor = editor.textCursor();
+      const int at = clicked();
       FHoldDrag = cursor.hasSelection() && at >= cursor.selectionStart() && at <= cursor.selectionEnd() &&
                   VnSelectionHoldsProtectedText(editor);
     } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
