@@ -46,6 +46,7 @@ bool HasCharFormats(const QTextDocument &document) {
 } // namespace
 
 TVnGridVSTUI::TVnGridVSTUI(TVnGridVST &grid, QObject *parent) : QObject(parent), FGrid(grid) {
+  FBreakStyle.fill(QStringLiteral("\n"));
   TVnV7Project &project = FGrid.Model().Project();
   FExpander.FindRow = [&project](const QString &context) { return project.FindRow(context, false); };
   FExpander.RowValue = [&project](int row, int kind) { return project.GetRowValue(row, kind); };
