@@ -2,6 +2,7 @@
 
 #include "project/VnProjectTypes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -31,7 +32,8 @@ std::optional<QColor> VnLengthCheckColour(const QString &native, const QString &
   if (!check.Enabled || native.isEmpty())
     return std::nullopt;
   // Single precision on purpose: the colours match those users already know.
-  const float threshold = float(check.Percent) / 100.0f + 1.0f;
+  // A negative allowance would let the colour formula divide by zero.
+  const float threshold = float(std::max(check.Percent, 0)) / 100.0f + 1.0f;
   float ratio = float(translation.size()) / float(native.size());
   if (ratio > 2.0f * threshold)
     ratio = 2.0f * threshold;
@@ -54,10 +56,32 @@ QString VnTextForEditor(const QString &stored) {
   return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-QString VnTextFromEditor(const QString &raw, bool crlf) {
-  QString text = raw;
-  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
-  if (crlf)
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+QStringList VnLineBreaks(const QString &stored) {
+  QStringList breaks;
+  for (qsizetype at = 0; at < stored.size(); ++at) {
+    const QChar c = stored[at];
+    if (c == QLatin1Char('\r') && at + 1 < stored.size() && stored[at + 1] == QLatin1Char('\n'))
+      breaks.append(QString(stored.mid(at++, 2)));
+    else if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::LineSeparator ||
+             c == QChar::ParagraphSeparator)
+      breaks.append(QString(c));
+  }
+  return breaks;
+}
+
+QString VnTextFromEditor(const QString &raw, const QStringList &breaks, const QString &style) {
+  const auto isSeparator = [](QChar c) { return c == QChar::ParagraphSeparator || c == QChar::LineSeparator; };
+  const qsizetype separators = std::count_if(raw.begin(), raw.end(), isSeparator);
+  // A changed number of lines leaves no telling which break went where.
+  const bool mapBack = separators == breaks.size();
+  QString text;
+  text.reserve(raw.size() + separators);
+  qsizetype next = 0;
+  for (const QChar c : raw) {
+    if (isSeparator(c))
+      text += mapBack ? breaks[next++] : style;
+    else
+      text += c;
+  }
   return text;
 }

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -43,6 +44,11 @@ TVnSortState VnNextSort(const TVnSortState &state, int column);
 
 /// Editor text from a stored text: line breaks as the editor keeps them ("\n").
 QString VnTextForEditor(const QString &stored);
-/// Stored text from an editor's raw text: paragraph and line separators become
-/// line breaks, "\r\n" when `crlf`; every other character stays as typed.
-QString VnTextFromEditor(const QString &raw, bool crlf);
+/// The line breaks of a stored text in order, each as the editor shows it with
+/// one separator: "\r\n", "\r", "\n", U+2028 or U+2029.
+QStringList VnLineBreaks(const QString &stored);
+/// Stored text from an editor's raw text. While it has as many separators as
+/// the text it was filled with had `breaks`, each separator takes back its
+/// break; otherwise every separator becomes `style`. Every other character
+/// stays as typed.
+QString VnTextFromEditor(const QString &raw, const QStringList &breaks, const QString &style);

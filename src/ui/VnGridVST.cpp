@@ -161,6 +161,13 @@ void TVnGridVST::ApplyColumnVisibility() {
 }
 
 void TVnGridVST::AboutToReset() {
+  // The reset closes an open in-place editor without asking it: what was typed
+  // there goes into the project first.
+  if (state() == QAbstractItemView::EditingState)
+    if (QWidget *editor = indexWidget(currentIndex())) {
+      commitData(editor);
+      closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
   FRowBeforeReset = FocusedRow();
   // Keep the widths of the fixed columns across the reset.
   for (int column = 0; column < TVnGridModel::kFixedColumns && column < header()->count(); ++column)

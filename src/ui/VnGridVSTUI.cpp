@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -21,8 +22,12 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFragment>
+#include <QTimer>
 
 #include <memory>
 
@@ -30,9 +35,19 @@ namespace {
 
 bool IsMultiSelectSlot(int slot) { return slot == rfMaxLength || slot == rfReadOnly || slot == rfTransStatus; }
 
+/// True when some text of `document` carries a format of its own (a fragment's).
+bool HasCharFormats(const QTextDocument &document) {
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+      if (!it.fragment().charFormat().properties().isEmpty())
+        return true;
+  return false;
+}
+
 } // namespace
 
 TVnGridVSTUI::TVnGridVSTUI(TVnGridVST &grid, QObject *parent) : QObject(parent), FGrid(grid) {
+  FBreakStyle.fill(QStringLiteral("\n"));
   TVnV7Project &project = FGrid.Model().Project();
   FExpander.FindRow = [&project](const QString &context) { return project.FindRow(context, false); };
   FExpander.RowValue = [&project](int row, int kind) { return project.GetRowValue(row, kind); };
@@ -105,11 +120,16 @@ QString TVnGridVSTUI::ControlText(QWidget *control) const {
     return edit->text();
   if (auto *combo = qobject_cast<QComboBox *>(control))
     return combo->currentText();
+  const int slot = control->property("tag").toInt();
+  if (slot < 0 || slot >= kSlots)
+    return {};
+  const QStringList &breaks = FBreaks[std::size_t(slot)];
+  const QString &style = FBreakStyle[std::size_t(slot)];
   // The raw text keeps no-break spaces that plain text would turn into spaces.
   if (auto *text = qobject_cast<QTextEdit *>(control))
-    return VnTextFromEditor(text->document()->toRawText(), FCrlf);
+    return VnTextFromEditor(text->document()->toRawText(), breaks, style);
   if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
-    return VnTextFromEditor(plain->document()->toRawText(), FCrlf);
+    return VnTextFromEditor(plain->document()->toRawText(), breaks, style);
   return {};
 }
 
@@ -118,12 +138,29 @@ void TVnGridVSTUI::SetControlText(QWidget *control, int slot, const QString &tex
     combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString));
     return;
   }
-  if (ControlText(control) == text)
+  auto *rich = qobject_cast<QTextEdit *>(control);
+  if (ControlText(control) == text) {
+    // The fragments are formatted anew: the old ones may sit elsewhere now.
+    if (rich && HasCharFormats(*rich->document())) {
+      QTextDocument *document = rich->document();
+      const bool undo = document->isUndoRedoEnabled();
+      document->setUndoRedoEnabled(false);
+      QTextCursor all(document);
+      all.select(QTextCursor::Document);
+      all.setCharFormat(QTextCharFormat());
+      document->setUndoRedoEnabled(undo);
+    }
     return;
-  if (auto *edit = qobject_cast<QLineEdit *>(control))
+  }
+  if (auto *edit = qobject_cast<QLineEdit *>(control)) {
     edit->setText(text);
-  else if (auto *rich = qobject_cast<QTextEdit *>(control))
+  } else if (rich) {
+    // A new text takes the caret's format, which may be a fragment's of the
+    // previous row: start from a plain caret.
+    rich->setTextCursor(QTextCursor(rich->document()));
+    rich->setCurrentCharFormat(QTextCharFormat());
     rich->setPlainText(VnTextForEditor(text));
+  }
   else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
     plain->setPlainText(VnTextForEditor(text));
   Q_UNUSED(slot);
@@ -137,6 +174,10 @@ void TVnGridVSTUI::FormatFragments(QWidget *control, const QString &text,
     FLinks[std::size_t(slot)].clear();
   if (!rich || fragments.isEmpty())
     return;
+  // Formatting is no edit: undoing it would strip a fragment's protection.
+  QTextDocument *document = rich->document();
+  const bool undo = document->isUndoRedoEnabled();
+  document->setUndoRedoEnabled(false);
   for (const TVnExpandedFragment &fragment : fragments) {
     // Positions count the stored text; the editor holds "\n" for "\r\n".
     const int start = int(VnTextForEditor(text.left(fragment.Start)).size());
@@ -157,6 +198,7 @@ void TVnGridVSTUI::FormatFragments(QWidget *control, const QString &text,
     if (!fragment.Link)
       VnProtectText(cursor);
   }
+  document->setUndoRedoEnabled(undo);
 }
 
 void TVnGridVSTUI::EnableControl(QWidget *control, int slot, bool enabled) {
@@ -180,21 +222,36 @@ void TVnGridVSTUI::FillEditors(int skipSlot) {
   const int selected = int(FGrid.SelectedRows().size());
   const bool readOnly = row >= 0 && FGrid.Model().IsReadOnly(row);
   FFilling = true;
-  FCrlf = row >= 0 && (project.GetRowValue(row, rfNative).contains(QLatin1String("\r\n")) ||
-                       project.GetRowValue(row, rfTranslation).contains(QLatin1String("\r\n")));
+  const QStringList nativeBreaks = row >= 0 ? VnLineBreaks(project.GetRowValue(row, rfNative)) : QStringList();
   for (int slot = 0; slot < kSlots; ++slot) {
     QWidget *control = FSlots[std::size_t(slot)];
     if (!control || slot == skipSlot)
       continue;
+    if (slot == rfTranslation)
+      FShownMarkers.clear();
     if (row < 0) {
+      FBreaks[std::size_t(slot)].clear();
+      FBreakStyle[std::size_t(slot)] = QStringLiteral("\n");
       SetControlText(control, slot, QString());
       EnableControl(control, slot, false);
       continue;
     }
-    QString text = project.GetRowValue(row, slot);
+    const QString stored = project.GetRowValue(row, slot);
+    QString text = stored;
     QList<TVnExpandedFragment> fragments;
     if ((slot == rfNative || slot == rfTranslation) && FShowPlaceholders)
       text = FExpander.Expand(text, slot, &fragments);
+    if (slot == rfTranslation)
+      for (const TVnExpandedFragment &fragment : fragments)
+        FShownMarkers.append({fragment.Marker, text.mid(fragment.Start, fragment.Length)});
+    // Breaks go back as they were; new lines follow the text's own kind of
+    // break, or the native text's while it has none.
+    FBreaks[std::size_t(slot)] = VnLineBreaks(text);
+    const QStringList ownBreaks = VnLineBreaks(stored);
+    const QStringList &styleFrom = ownBreaks.isEmpty() ? nativeBreaks : ownBreaks;
+    const QString style = styleFrom.isEmpty() ? QString() : styleFrom.first();
+    FBreakStyle[std::size_t(slot)] =
+        style == QLatin1String("\r\n") || style == QLatin1String("\r") ? style : QStringLiteral("\n");
     SetControlText(control, slot, text);
     FormatFragments(control, text, fragments);
     EnableControl(control, slot, (IsMultiSelectSlot(slot) || selected <= 1) && !readOnly);
@@ -215,6 +272,7 @@ void TVnGridVSTUI::WriteBack(int slot) {
                                                                                       : QList<int>{focused};
   bool written = false;
   bool progress = false;
+  bool refill = false;
   FWriting = true;
   try {
     if (rows.size() > 1) {
@@ -225,8 +283,19 @@ void TVnGridVSTUI::WriteBack(int slot) {
     }
     for (int row : rows.size() > 1 ? QList<int>{} : rows) {
       QString text = ControlText(control);
-      if (slot == rfTranslation && FShowPlaceholders)
-        text = TVnMarkerExpander::Restore(text, project.GetRowValue(row, rfNative));
+      FBreaks[std::size_t(slot)] = VnLineBreaks(text); // the editor's lines from now on
+      if (slot == rfTranslation && FShowPlaceholders) {
+        bool readOnlyKept = true;
+        text = TVnMarkerExpander::Restore(text, FShownMarkers,
+                                          FExpander.ShownMarkers(project.GetRowValue(row, rfNative), rfNative),
+                                          &readOnlyKept);
+        // Some way round the guards changed a read-only fragment: its marker
+        // would be lost, so the stored text stays and the editor shows it again.
+        if (!readOnlyKept) {
+          refill = true;
+          continue;
+        }
+      }
       const bool wasEmpty = project.GetRowValue(row, rfTranslation).isEmpty();
       if (!model.WriteCell(row, slot, text))
         continue;
@@ -243,6 +312,9 @@ void TVnGridVSTUI::WriteBack(int slot) {
     FillEditors(slot);
   if (progress)
     emit ProgressChanged();
+  // Not now: the editor may still be in the middle of the change (a drop).
+  if (refill)
+    QTimer::singleShot(0, this, [this] { FillEditors(); });
 }
 
 bool TVnGridVSTUI::FollowLink(int slot, int position) {
@@ -301,12 +373,11 @@ bool TVnGridVSTUI::eventFilter(QObject *watched, QEvent *event) {
     if (auto *rich = qobject_cast<QTextEdit *>(TranslationEditor()); rich && VnKeyChangesProtectedText(*rich, *key))
       return true;
   }
-  if (event->type() == QEvent::ContextMenu && watched == TranslationEditor()) {
-    if (auto *rich = qobject_cast<QTextEdit *>(TranslationEditor())) {
-      ShowTranslationMenu(*rich, static_cast<QContextMenuEvent *>(event)->globalPos());
-      return true;
-    }
-  }
+  // A right-click, the mouse and drops reach the viewport, the menu key the editor itself.
+  if (auto *rich = qobject_cast<QTextEdit *>(TranslationEditor());
+      rich && (watched == rich->viewport() || (watched == rich && event->type() == QEvent::ContextMenu)) &&
+      GuardProtectedText(*rich, event))
+    return true;
   if (event->type() != QEvent::MouseButtonRelease)
     return QObject::eventFilter(watched, event);
   auto *mouse = static_cast<QMouseEvent *>(event);
@@ -321,13 +392,63 @@ bool TVnGridVSTUI::eventFilter(QObject *watched, QEvent *event) {
   return QObject::eventFilter(watched, event);
 }
 
+bool TVnGridVSTUI::GuardProtectedText(QTextEdit &editor, QEvent *event) {
+  switch (event->type()) {
+  case QEvent::ContextMenu:
+    ShowTranslationMenu(editor, static_cast<QContextMenuEvent *>(event)->globalPos());
+    return true;
+  case QEvent::DragEnter:
+  case QEvent::DragMove:
+  case QEvent::Drop: {
+    auto *drop = static_cast<QDropEvent *>(event);
+    const bool fromHere = drop->source() == &editor || drop->source() == editor.viewport();
+    // Moving a selection that holds read-only text would cut it out of its place.
+    bool refused = fromHere && VnSelectionHoldsProtectedText(editor) && drop->dropAction() == Qt::MoveAction;
+    if (event->type() != QEvent::DragEnter)
+      refused = refused ||
+                VnInsertChangesProtectedText(editor, editor.cursorForPosition(drop->position().toPoint()).position());
+    if (refused)
+      drop->ignore();
+    return refused;
+  }
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonRelease:
+  case QEvent::MouseMove: {
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const auto clicked = [&] { return editor.cursorForPosition(mouse->position().toPoint()).position(); };
+    // A middle click pastes the selection where it was clicked.
+    if (mouse->button() == Qt::MiddleButton)
+      return VnInsertChangesProtectedText(editor, clicked());
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+      // Pressed on a selection, the mouse starts dragging it away, which may
+      // move it: no drag for a selection that holds read-only text.
+      const QTextCursor cursor = editor.textCursor();
+      const int at = clicked();
+      FHoldDrag = cursor.hasSelection() && at >= cursor.selectionStart() && at <= cursor.selectionEnd() &&
+                  VnSelectionHoldsProtectedText(editor);
+    } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+      FHoldDrag = false;
+    }
+    return event->type() == QEvent::MouseMove && FHoldDrag && (mouse->buttons() & Qt::LeftButton);
+  }
+  default:
+    return false;
+  }
+}
+
 void TVnGridVSTUI::ShowTranslationMenu(QTextEdit &editor, const QPoint &at) {
   std::unique_ptr<QMenu> menu(editor.createStandardContextMenu());
-  if (VnSelectionTouchesProtectedText(editor))
-    for (QAction *action : menu->actions())
-      if (action->objectName() == QLatin1String("edit-cut") || action->objectName() == QLatin1String("edit-paste") ||
-          action->objectName() == QLatin1String("edit-delete"))
-        action->setEnabled(false);
+  const bool touches = VnSelectionTouchesProtectedText(editor);
+  // As from the keyboard, undo and redo wait while read-only text is shown.
+  const bool anyProtected = VnHasProtectedText(editor);
+  for (QAction *action : menu->actions()) {
+    const QString name = action->objectName();
+    const bool changesFragment = name == QLatin1String("edit-cut") || name == QLatin1String("edit-paste") ||
+                                 name == QLatin1String("edit-delete");
+    const bool undoes = name == QLatin1String("edit-undo") || name == QLatin1String("edit-redo");
+    if ((touches && changesFragment) || (anyProtected && undoes))
+      action->setEnabled(false);
+  }
   menu->exec(at);
 }
 

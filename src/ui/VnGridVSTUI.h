@@ -3,6 +3,7 @@
 #include "ui/VnMarkerExpander.h"
 
 #include <QList>
+#include <QStringList>
 #include <QObject>
 
 #include <array>
@@ -66,13 +67,22 @@ private:
   void EnableControl(QWidget *control, int slot, bool enabled);
   /// The editor's own menu, without the commands that would change a read-only fragment.
   void ShowTranslationMenu(QTextEdit &editor, const QPoint &at);
+  /// Mouse, menu and drag events that would change a read-only fragment of
+  /// the translation editor; true when `event` is one and was dealt with.
+  bool GuardProtectedText(QTextEdit &editor, QEvent *event);
 
   TVnGridVST &FGrid; // not owned
   std::array<QWidget *, kSlots> FSlots{}; // not owned
   bool FShowPlaceholders = true;
   bool FFilling = false;
   bool FWriting = false; // a write of this controller is under way
-  bool FCrlf = false; // the focused row's texts break lines with CR LF
+  bool FHoldDrag = false; // the mouse went down on a selection holding read-only text
+  /// Per slot: the line breaks of the text the control was filled with, and
+  /// the break that new lines get.
+  std::array<QStringList, kSlots> FBreaks;
+  std::array<QString, kSlots> FBreakStyle;
+  /// The markers that expanded when the translation editor was filled, in order.
+  QList<TVnShownMarker> FShownMarkers;
   TVnMarkerExpander FExpander;
   /// Link fragments shown in the native and translation editors, in editor positions.
   struct TShownLink {

@@ -68,7 +68,7 @@ QString TVnMarkerExpander::ExpandIn(const QString &text, int kind, QList<TVnExpa
     const QString replacement = kOpen + fragment + kClose;
     result.replace(start, marker.size(), replacement);
     if (fragments)
-      fragments->append({start, int(replacement.size()), link, context});
+      fragments->append({start, int(replacement.size()), link, context, marker});
     start += int(replacement.size());
   }
   return result;
@@ -109,21 +109,86 @@ QString TVnMarkerExpander::MissingLinkedTexts(const QString &native) {
   return appended;
 }
 
-QString TVnMarkerExpander::Restore(const QString &edited, const QString &markersFrom) {
-  const QList<TVnMarker> markers = ListMarkers(markersFrom, true);
-  QString result;
-  qsizetype at = 0;
-  int next = 0;
-  while (next < markers.size()) {
+QList<TVnShownMarker> TVnMarkerExpander::ShownMarkers(const QString &text, int kind) {
+  QList<TVnExpandedFragment> fragments;
+  const QString expanded = Expand(text, kind, &fragments);
+  QList<TVnShownMarker> shown;
+  for (const TVnExpandedFragment &fragment : fragments)
+    shown.append({fragment.Marker, expanded.mid(fragment.Start, fragment.Length)});
+  return shown;
+}
+
+QString TVnMarkerExpander::Restore(const QString &edited, const QList<TVnShownMarker> &shown,
+                                   const QList<TVnShownMarker> &fallback, bool *readOnlyKept) {
+  struct TFound {
+    qsizetype Open, End;
+    const QString *Marker = nullptr;
+  };
+  QList<TFound> found;
+  for (qsizetype at = 0;;) {
     const qsizetype open = edited.indexOf(kOpen, at);
-    if (open < 0)
-      break;
-    const qsizetype end = FragmentEnd(edited, open);
+    const qsizetype end = open < 0 ? -1 : FragmentEnd(edited, open);
     if (end < 0)
       break;
-    result += QStringView(edited).mid(at, open - at);
-    result += markers[next++].Text;
+    found.append({open, end});
     at = end;
+  }
+  // Each fragment by its text first, so reordered fragments keep their markers;
+  // a second copy of a fragment stands for the same marker.
+  const auto byText = [&](const QList<TVnShownMarker> &markers, QList<bool> &used) {
+    for (TFound &fragment : found) {
+      if (fragment.Marker)
+        continue;
+      const QStringView text = QStringView(edited).mid(fragment.Open, fragment.End - fragment.Open);
+      qsizetype match = -1, copy = -1;
+      for (qsizetype i = 0; i < markers.size() && match < 0; ++i)
+        if (markers[i].Shown == text) {
+          if (!used[i])
+            match = i;
+          else if (copy < 0)
+            copy = i;
+        }
+      if (match < 0)
+        match = copy;
+      if (match >= 0) {
+        fragment.Marker = &markers[match].Marker;
+        used[match] = true;
+      }
+    }
+  };
+  const auto inOrder = [&](const QList<TVnShownMarker> &markers, QList<bool> &used) {
+    qsizetype next = 0;
+    for (TFound &fragment : found) {
+      while (next < markers.size() && used[next])
+        ++next;
+      if (next >= markers.size())
+        return;
+      if (!fragment.Marker) {
+        fragment.Marker = &markers[next].Marker;
+        used[next] = true;
+      }
+    }
+  };
+  QList<bool> shownUsed(shown.size(), false), fallbackUsed(fallback.size(), false);
+  byText(shown, shownUsed);
+  if (readOnlyKept) {
+    *readOnlyKept = true;
+    for (qsizetype i = 0; i < shown.size(); ++i)
+      if (!shownUsed[i] && shown[i].Marker.startsWith(kReadOnlyStart))
+        *readOnlyKept = false;
+  }
+  byText(fallback, fallbackUsed);
+  inOrder(shown, shownUsed);
+  inOrder(fallback, fallbackUsed);
+
+  QString result;
+  qsizetype at = 0;
+  for (const TFound &fragment : found) {
+    if (!fragment.Marker)
+      continue;
+    result += QStringView(edited).mid(at, fragment.Open - at);
+    result += *fragment.Marker;
+    at = fragment.End;
   }
   result += QStringView(edited).mid(at);
   return result;

@@ -15,7 +15,15 @@ struct TVnExpandedFragment {
   int Length = 0; // up to and including "</vnz>"
   bool Link = false; // a link fragment; otherwise read-only
   QString Context;   // the linked row's context (link fragments)
+  QString Marker;    // the marker the fragment stands for
   bool operator==(const TVnExpandedFragment &) const = default;
+};
+
+/// A marker and the "<vnz>" fragment an editor shows for it.
+struct TVnShownMarker {
+  QString Marker;
+  QString Shown;
+  bool operator==(const TVnShownMarker &) const = default;
 };
 
 /// Expands "{[vnz.link]:context}" into the linked row's text and
@@ -39,10 +47,18 @@ public:
   /// text, a space and that text.
   QString MissingLinkedTexts(const QString &native);
 
-  /// `edited` with every top-level "<vnz>...</vnz>" replaced by the marker of
-  /// `markersFrom` at the same position in order; fragments beyond the markers
-  /// stay as typed.
-  static QString Restore(const QString &edited, const QString &markersFrom);
+  /// The markers of `text` that expand, in order, each with its fragment.
+  QList<TVnShownMarker> ShownMarkers(const QString &text, int kind);
+
+  /// `edited` with its top-level "<vnz>...</vnz>" fragments turned back into
+  /// markers. `shown` are the markers the editor was filled with: a fragment
+  /// takes the marker whose fragment it equals, else the next one left over in
+  /// order (a link's text may have been edited). Fragments left then go the
+  /// same way to the markers of `fallback` (the native text's); any beyond
+  /// stay as typed. `readOnlyKept` tells whether every read-only fragment of
+  /// `shown` is still there unchanged: if not, the edit lost one.
+  static QString Restore(const QString &edited, const QList<TVnShownMarker> &shown,
+                         const QList<TVnShownMarker> &fallback, bool *readOnlyKept = nullptr);
 
 private:
   QString ExpandIn(const QString &text, int kind, QList<TVnExpandedFragment> *fragments);

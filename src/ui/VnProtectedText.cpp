@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -80,6 +81,19 @@ bool VnKeyChangesProtectedText(const QTextEdit &editor, const QKeyEvent &key) {
   if (key.key() == Qt::Key_Delete)
     return CharIsProtected(document, at);
   if (key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo))
-    return AnyProtected(document, 0, document->characterCount() - 1);
+    return VnHasProtectedText(editor);
   return VnSelectionTouchesProtectedText(editor);
+}
+
+bool VnInsertChangesProtectedText(const QTextEdit &editor, int position) {
+  return CharIsProtected(editor.document(), position - 1) && CharIsProtected(editor.document(), position);
+}
+
+bool VnSelectionHoldsProtectedText(const QTextEdit &editor) {
+  const QTextCursor cursor = editor.textCursor();
+  return AnyProtected(editor.document(), cursor.selectionStart(), cursor.selectionEnd());
+}
+
+bool VnHasProtectedText(const QTextEdit &editor) {
+  return AnyProtected(editor.document(), 0, editor.document()->characterCount() - 1);
 }

@@ -20,3 +20,11 @@ bool VnKeyChangesProtectedText(const QTextEdit &editor, const QKeyEvent &key);
 /// change a protected character; the context menu offers those commands only
 /// when it would not.
 bool VnSelectionTouchesProtectedText(const QTextEdit &editor);
+/// True when text inserted at `position` of `editor` (a drop, a middle-click
+/// paste) would land strictly inside a protected fragment.
+bool VnInsertChangesProtectedText(const QTextEdit &editor, int position);
+/// True when the editor's selection holds a protected character, so moving it
+/// away by dragging would cut a fragment.
+bool VnSelectionHoldsProtectedText(const QTextEdit &editor);
+/// True when `editor` shows any protected character.
+bool VnHasProtectedText(const QTextEdit &editor);

@@ -53,6 +53,11 @@ TEST(VnGridRules, LengthCheckColoursGrowDeeperAndStopAtTwiceTheThreshold) {
     ASSERT_TRUE(colour.has_value()) << c.Translation;
     EXPECT_EQ(*colour, QColor(c.Red, c.Green, 255)) << c.Translation;
   }
+  // A negative allowance counts as none, instead of dividing by zero.
+  for (int percent : {-90, -95, -100, 0})
+    EXPECT_EQ(VnLengthCheckColour(QStringLiteral("aaaaaaaaaa"), QString(15, QLatin1Char('b')), {true, percent}),
+              QColor(182, 216, 255))
+        << percent;
 }
 
 TEST(VnGridRules, HeaderDoubleClicksCycleTheSortAndEditorTextKeepsItsCharacters) {
@@ -65,11 +70,32 @@ TEST(VnGridRules, HeaderDoubleClicksCycleTheSortAndEditorTextKeepsItsCharacters)
   for (const auto &c : cases)
     EXPECT_EQ(VnNextSort(c.From, c.Column), c.To) << c.From.Column << c.Column;
   // Line breaks come back as stored; no-break spaces and middle dots stay.
-  const QString stored = QStringLiteral("a\u00A0b\r\nl\u00B7l");
-  QString raw = VnTextForEditor(stored);
-  raw.replace(QLatin1Char('\n'), QChar::ParagraphSeparator);
-  EXPECT_EQ(VnTextFromEditor(raw, true), stored);
-  EXPECT_EQ(VnTextFromEditor(QStringLiteral("x\u2029y"), false), QStringLiteral("x\ny"));
+  EXPECT_EQ(VnLineBreaks(QStringLiteral("a\r\nb\rc\nd\u2028e\r")),
+            (QStringList{"\r\n", "\r", "\n", QString(QChar(0x2028)), "\r"}));
+  const struct {
+    const char *Stored;  // what the editor was filled with
+    const char *Typed;   // appended in the editor, "|" for a new line
+    const char *Style;   // the break new lines get
+    const char *Written;
+  } breakCases[] = {
+      {"a\u00A0b\r\nl\u00B7l", "", "\r\n", "a\u00A0b\r\nl\u00B7l"},
+      {"a\rb", "!", "\n", "a\rb!"},                  // a lone CR stays one
+      {"a\r\nb\nc", "!", "\r\n", "a\r\nb\nc!"},     // mixed breaks stay mixed
+      {"a\u2028b", "", "\n", "a\u2028b"},
+      {"a\nb", "|c", "\n", "a\nb\nc"},               // one more line: all take the style
+      {"a\r\nb", "|c", "\r\n", "a\r\nb\r\nc"},
+      {"x", "|y", "\r\n", "x\r\ny"},
+  };
+  for (const auto &c : breakCases) {
+    const QString stored = QString::fromUtf8(c.Stored);
+    // The editor holds one separator per break.
+    QString raw = VnTextForEditor(stored) + QString::fromUtf8(c.Typed).replace(QLatin1Char('|'), QChar::ParagraphSeparator);
+    for (QChar &ch : raw)
+      if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r'))
+        ch = QChar::ParagraphSeparator;
+    EXPECT_EQ(VnTextFromEditor(raw, VnLineBreaks(stored), QString::fromUtf8(c.Style)), QString::fromUtf8(c.Written))
+        << c.Stored << " + " << c.Typed;
+  }
 }
 
 class VnGridModelTest : public ::testing::Test {
@@ -308,24 +334,58 @@ TEST(VnMarkerExpander, ExpandsLinksAndReadOnlyFragmentsWithoutLooping) {
     EXPECT_EQ(expander.Expand(QString::fromUtf8(c.Text), c.Kind), QString::fromUtf8(c.Expanded)) << c.Text;
   QList<TVnExpandedFragment> fragments;
   expander.Expand(QStringLiteral("{[vnz.link]:Empty}-{[vnz.readonly]:4869}"), 2, &fragments);
-  EXPECT_EQ(fragments, (QList<TVnExpandedFragment>{{0, 26, true, "Empty"}, {27, 13, false, ""}}));
+  EXPECT_EQ(fragments, (QList<TVnExpandedFragment>{{0, 26, true, "Empty", "{[vnz.link]:Empty}"},
+                                                    {27, 13, false, "", "{[vnz.readonly]:4869}"}}));
+  // Only the markers that expand are shown ones.
+  EXPECT_EQ(expander.ShownMarkers(QStringLiteral("{[vnz.link]:Nowhere} {[vnz.readonly]:4869}{[vnz.link]:Empty}"), 1),
+            (QList<TVnShownMarker>{{"{[vnz.readonly]:4869}", "<vnz>Hi</vnz>"},
+                                   {"{[vnz.link]:Empty}", "<vnz>native of empty</vnz>"}}));
   EXPECT_EQ(expander.LinkedText(QStringLiteral("Nowhere"), 2), QStringLiteral("<no text>"));
   EXPECT_EQ(expander.MissingLinkedTexts(QStringLiteral("x {[vnz.link]:Empty}")), QStringLiteral(" native of empty"));
 }
 
-TEST(VnMarkerExpander, RestoreTurnsFragmentsBackIntoTheNativeMarkers) {
-  const QString native = QStringLiteral("{[vnz.link]:A} and {[vnz.readonly]:4869}");
+TEST(VnMarkerExpander, RestoreTurnsFragmentsBackIntoTheMarkersTheyWereShownFor) {
+  // The native text "{[vnz.link]:A} and {[vnz.readonly]:4869}" as the fallback.
+  const QList<TVnShownMarker> native{{"{[vnz.link]:A}", "<vnz>Alpha</vnz>"}, {"{[vnz.readonly]:4869}", "<vnz>Hi</vnz>"}};
+  // A translation that has its placeholders the other way round.
+  const QList<TVnShownMarker> swapped{{"{[vnz.link]:B}", "<vnz>Bt</vnz>"}, {"{[vnz.link]:A}", "<vnz>At</vnz>"}};
+  const QList<TVnShownMarker> readOnly{{"{[vnz.readonly]:4869}", "<vnz>Hi</vnz>"}};
   const struct {
-    const char *Edited, *Stored;
+    const char *Edited;
+    QList<TVnShownMarker> Shown, Fallback;
+    const char *Stored;
+    bool Kept = true;
   } cases[] = {
-      {"<vnz>Alpha</vnz> und <vnz>Hi</vnz>", "{[vnz.link]:A} und {[vnz.readonly]:4869}"},
-      {"<vnz>x <vnz>nested</vnz></vnz>!", "{[vnz.link]:A}!"},
-      {"no fragments · here", "no fragments · here"},
-      {"<vnz>1</vnz><vnz>2</vnz><vnz>3</vnz>", "{[vnz.link]:A}{[vnz.readonly]:4869}<vnz>3</vnz>"},
-      {"<vnz>open", "<vnz>open"},
+      // Nothing shown: the native markers, by text, else in order.
+      {"<vnz>Alpha</vnz> und <vnz>Hi</vnz>", {}, native, "{[vnz.link]:A} und {[vnz.readonly]:4869}"},
+      {"<vnz>Hi</vnz> vor <vnz>Alpha</vnz>", {}, native, "{[vnz.readonly]:4869} vor {[vnz.link]:A}"},
+      {"<vnz>x <vnz>nested</vnz></vnz>!", {}, native, "{[vnz.link]:A}!"},
+      {"no fragments · here", {}, native, "no fragments · here"},
+      {"<vnz>1</vnz><vnz>2</vnz><vnz>3</vnz>", {}, native, "{[vnz.link]:A}{[vnz.readonly]:4869}<vnz>3</vnz>"},
+      {"<vnz>open", {}, native, "<vnz>open"},
+      // Reordered placeholders keep their own markers, however they move.
+      {"<vnz>Bt</vnz> von <vnz>At</vnz>!", swapped, native, "{[vnz.link]:B} von {[vnz.link]:A}!"},
+      {"<vnz>At</vnz> von <vnz>Bt</vnz>", swapped, native, "{[vnz.link]:A} von {[vnz.link]:B}"},
+      // An edited link text keeps its marker; a copy stands for the same one.
+      {"<vnz>Bx</vnz> von <vnz>At</vnz>", swapped, native, "{[vnz.link]:B} von {[vnz.link]:A}"},
+      {"<vnz>At</vnz> <vnz>At</vnz>", swapped, native, "{[vnz.link]:A} {[vnz.link]:A}"},
+      // A fragment beyond those shown, copied from the native text.
+      {"<vnz>Bt</vnz> <vnz>Hi</vnz> <vnz>At</vnz>", swapped, native,
+       "{[vnz.link]:B} {[vnz.readonly]:4869} {[vnz.link]:A}"},
+      // A marker the native text lacks; unexpanded markers are no fragments.
+      {"<vnz>Hi</vnz>?", readOnly, {}, "{[vnz.readonly]:4869}?"},
+      {"{[vnz.link]:Gone} <vnz>Hi</vnz>!", readOnly, {}, "{[vnz.link]:Gone} {[vnz.readonly]:4869}!"},
+      // A read-only fragment that was changed or lost.
+      {"<vnz>H</vnz>", readOnly, {}, "{[vnz.readonly]:4869}", false},
+      {"gone", readOnly, native, "gone", false},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(TVnMarkerExpander::Restore(QString::fromUtf8(c.Edited), native), QString::fromUtf8(c.Stored)) << c.Edited;
+  for (const auto &c : cases) {
+    bool kept = !c.Kept;
+    EXPECT_EQ(TVnMarkerExpander::Restore(QString::fromUtf8(c.Edited), c.Shown, c.Fallback, &kept),
+              QString::fromUtf8(c.Stored))
+        << c.Edited;
+    EXPECT_EQ(kept, c.Kept) << c.Edited;
+  }
 }
 
 TEST(VnNavigationHistory, RecordsTruncatesAndMoves) {

@@ -7,8 +7,17 @@
 #include "core/VnVersion.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QDropEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <iterator>
 
 namespace {
 
@@ -278,6 +287,160 @@ TEST_F(VnMainFormWindow, EditorsExpandMarkersFollowLinksAndWriteTheMarkersBack) 
   EXPECT_FALSE(grid.UI()->FollowLink(rfNative, 16));
   EXPECT_TRUE(grid.UI()->FollowLink(rfNative, 3));
   EXPECT_EQ(grid.FocusedRow(), 1);
+}
+
+// Rows for the editor tests: the contexts r0.. hold the texts under test,
+// "x" and "y" are link targets.
+QString WriteEditorProject(const QString &path, int rows) {
+  QByteArray xml = "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>";
+  for (int i = 0; i < rows; ++i)
+    xml += "<row name=\"r" + QByteArray::number(i) + "\"><native>&quot;n&quot;</native></row>";
+  xml += "<row name=\"x\"><native>&quot;Ex&quot;</native></row><row name=\"y\"><native>&quot;Why&quot;</native></row>"
+         "</stringdata></target></targets><languages active=\"0\"><language>de</language></languages></xml>";
+  return VnTestWriteBytes(path, xml) ? path : QString();
+}
+
+TEST_F(VnMainFormWindow, TypingInTheTranslationKeepsItsOwnMarkersAndLineBreaks) {
+  const struct {
+    const char *Native, *Translation, *Typed, *Stored;
+  } cases[] = {
+      // An unexpanded link before a read-only fragment took its marker.
+      {"{[vnz.link]:Gone} {[vnz.readonly]:4869}", "{[vnz.link]:Gone} {[vnz.readonly]:4869}", "!",
+       "{[vnz.link]:Gone} {[vnz.readonly]:4869}!"},
+      // Placeholders the other way round than in the native text.
+      {"{[vnz.link]:x} of {[vnz.link]:y}", "{[vnz.link]:y} von {[vnz.link]:x}", "!", "{[vnz.link]:y} von {[vnz.link]:x}!"},
+      // A marker of the translation alone.
+      {"plain", "{[vnz.readonly]:4869} c", "!", "{[vnz.readonly]:4869} c!"},
+      // Line breaks: the translation's own stay, a lone CR stays one; new
+      // lines follow the translation, or the native text while it has none.
+      {"l1\r\nl2", "z1\nz2", "!", "z1\nz2!"},
+      {"l1\r\nl2", "z1\nz2", "\nz3", "z1\nz2\nz3"},
+      {"n", "a\rb\r\nc", "!", "a\rb\r\nc!"},
+      {"l1\r\nl2", "", "t\nu", "t\r\nu"},
+  };
+  const int rows = int(std::size(cases));
+  const QString path = WriteEditorProject(Path(QStringLiteral("own.v7p")), rows);
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  window.show();
+  ASSERT_TRUE(data.OpenProject(path));
+  for (int i = 0; i < rows; ++i) {
+    data.Project().SetRowValue(i, rfNative, QString::fromUtf8(cases[i].Native));
+    data.Project().SetRowValue(i, rfTranslation, QString::fromUtf8(cases[i].Translation));
+  }
+  window.Grid()->UI()->FillEditors();
+  auto *translation = window.findChild<QTextEdit *>(QStringLiteral("TranslationEdit"));
+  for (int i = 0; i < rows; ++i) {
+    window.Grid()->FocusRow(i);
+    translation->moveCursor(QTextCursor::End);
+    translation->insertPlainText(QString::fromUtf8(cases[i].Typed));
+    EXPECT_EQ(data.Project().GetRowValue(i, rfTranslation).toStdString(), cases[i].Stored) << cases[i].Translation;
+  }
+}
+
+TEST_F(VnMainFormWindow, ReadOnlyFragmentsWithstandTheMouseAndNoFormatPassesToTheNextRow) {
+  const QString path = WriteEditorProject(Path(QStringLiteral("ro.v7p")), 3);
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  window.show();
+  ASSERT_TRUE(data.OpenProject(path));
+  const QString stored = QStringLiteral("ab {[vnz.readonly]:4869}");
+  data.Project().SetRowValue(0, rfTranslation, stored);
+  data.Project().SetRowValue(1, rfTranslation, QStringLiteral("plain"));
+  data.Project().SetRowValue(2, rfTranslation, QStringLiteral("ab <vnz>Hi</vnz>")); // shows as row 0 does
+  TVnGridVST &grid = *window.Grid();
+  grid.FocusRow(0);
+  grid.UI()->FillEditors();
+  auto *translation = window.findChild<QTextEdit *>(QStringLiteral("TranslationEdit"));
+  ASSERT_EQ(translation->toPlainText(), QStringLiteral("ab <vnz>Hi</vnz>"));
+  const auto select = [&](int from, int to) {
+    QTextCursor cursor = translation->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    translation->setTextCursor(cursor);
+  };
+  const auto pointAt = [&](int position) {
+    QTextCursor cursor(translation->document());
+    cursor.setPosition(position);
+    return translation->cursorRect(cursor).center();
+  };
+  // A selection ending inside the fragment leaves its format at the caret:
+  // the next row must not take it over.
+  select(1, 6);
+  grid.FocusRow(1);
+  ASSERT_EQ(translation->toPlainText(), QStringLiteral("plain"));
+  QTextCursor inside(translation->document());
+  inside.setPosition(3);
+  EXPECT_NE(inside.charFormat().foreground().color(), QColor(128, 0, 0));
+  translation->moveCursor(QTextCursor::End);
+  QTest::keyClick(translation, Qt::Key_Backspace);
+  EXPECT_EQ(data.Project().GetRowValue(1, rfTranslation), QStringLiteral("plai"));
+  // A row whose text shows the same keeps none of the fragment formats either.
+  grid.FocusRow(0);
+  grid.FocusRow(2);
+  ASSERT_EQ(translation->toPlainText(), QStringLiteral("ab <vnz>Hi</vnz>"));
+  inside.setPosition(6);
+  EXPECT_NE(inside.charFormat().foreground().color(), QColor(128, 0, 0));
+  grid.FocusRow(0);
+
+  // A right-click goes to the viewport: its menu must not cut into the fragment.
+  select(1, 6);
+  QStringList enabled;
+  QTimer::singleShot(0, [&] {
+    if (QWidget *popup = QApplication::activePopupWidget()) {
+      for (QAction *action : popup->actions())
+        if (action->isEnabled() && !action->objectName().isEmpty())
+          enabled << action->objectName();
+      popup->close();
+    }
+  });
+  QContextMenuEvent rightClick(QContextMenuEvent::Mouse, pointAt(4), translation->viewport()->mapToGlobal(pointAt(4)));
+  QCoreApplication::sendEvent(translation->viewport(), &rightClick);
+  QCoreApplication::processEvents(); // a menu that only pops up
+  EXPECT_TRUE(enabled.contains(QStringLiteral("edit-copy"))) << enabled.join(' ').toStdString();
+  EXPECT_FALSE(enabled.contains(QStringLiteral("edit-cut"))) << enabled.join(' ').toStdString();
+  EXPECT_FALSE(enabled.contains(QStringLiteral("edit-delete"))) << enabled.join(' ').toStdString();
+  // Text dropped into the fragment is refused; next to it, taken.
+  const auto drop = [&](int position) {
+    QMimeData mime;
+    mime.setText(QStringLiteral("zz"));
+    const QPoint at = pointAt(position);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(translation->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(translation->viewport(), &move);
+    QDropEvent event(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(translation->viewport(), &event);
+    return translation->toPlainText();
+  };
+  EXPECT_EQ(drop(8), QStringLiteral("ab <vnz>Hi</vnz>"));
+  EXPECT_EQ(drop(1), QStringLiteral("azzb <vnz>Hi</vnz>"));
+  EXPECT_EQ(data.Project().GetRowValue(0, rfTranslation), QStringLiteral("azzb {[vnz.readonly]:4869}"));
+  // Should a fragment go some other way, the stored text stays and the editor shows it again.
+  QTextCursor behind(translation->document());
+  behind.setPosition(5);
+  behind.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  behind.removeSelectedText();
+  EXPECT_EQ(data.Project().GetRowValue(0, rfTranslation), QStringLiteral("azzb {[vnz.readonly]:4869}"));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(translation->toPlainText(), QStringLiteral("azzb <vnz>Hi</vnz>"));
+
+}
+
+TEST_F(VnMainFormWindow, AnOpenGridEditorIsWrittenBeforeARefresh) {
+  TVnDataModule &data = Start();
+  TMainForm window(data);
+  window.show();
+  ASSERT_TRUE(data.OpenProject(WriteEditorProject(Path(QStringLiteral("edit.v7p")), 1)));
+  TVnGridVST &grid = *window.Grid();
+  const QModelIndex cell = grid.Model().index(0, rfRowComment);
+  grid.setCurrentIndex(cell);
+  grid.edit(cell);
+  auto *editor = qobject_cast<QLineEdit *>(grid.indexWidget(cell));
+  ASSERT_NE(editor, nullptr);
+  editor->setText(QStringLiteral("typed"));
+  grid.Model().RefreshView();
+  EXPECT_EQ(data.Project().GetRowValue(0, rfRowComment), QStringLiteral("typed"));
 }
 
 TEST_F(VnMainFormWindow, ColumnChoicesAndWidthsOutliveTheWindow) {
