@@ -176,13 +176,9 @@ TEST_F(VnMainFormWindow, ATranslationTypedForAGridRowReachesTheSavedFile) {
 }
 
 TEST_F(VnMainFormWindow, SeveralSelectedRowsShareTheMaximumWidthButNotTheTranslation) {
-  const QString path = Path(QStringLiteral("multi.v7p"));
-  ASSERT_TRUE(VnTestWriteBytes(path, "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>"
-                                     "<row name=\"a\"><native>&quot;A&quot;</native></row>"
-                                     "<row name=\"b\"><native>&quot;B&quot;</native></row>"
-                                     "<row name=\"c\"><native>&quot;C&quot;</native></row>"
-                                     "</stringdata></target></targets>"
-                                     "<languages active=\"0\"><language>de</language></languages></xml>"));
+  const QString path = WriteRows(QStringLiteral("multi.v7p"), "<row name=\"a\"><native>&quot;A&quot;</native></row>"
+                                                                "<row name=\"b\"><native>&quot;B&quot;</native></row>"
+                                                                "<row name=\"c\"><native>&quot;C&quot;</native></row>");
   TVnDataModule &data = Start();
   TMainForm window(data);
   window.show();
@@ -215,12 +211,10 @@ TEST_F(VnMainFormWindow, SeveralSelectedRowsShareTheMaximumWidthButNotTheTransla
 }
 
 TEST_F(VnMainFormWindow, PreviewColumnsSwitchTheLanguageAndCopyTakesTheStoredText) {
-  const QString path = Path(QStringLiteral("langs.v7p"));
-  ASSERT_TRUE(VnTestWriteBytes(path, "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>"
-                                     "<row name=\"a\"><native>&quot;A b&quot;</native>"
-                                     "<lang id=\"de\">&quot;A\tde&quot;</lang><lang id=\"fr\">&quot;A fr&quot;</lang></row>"
-                                     "</stringdata></target></targets><languages active=\"0\">"
-                                     "<language>de</language><language>fr</language></languages></xml>"));
+  const QString path = WriteRows(QStringLiteral("langs.v7p"),
+                                 "<row name=\"a\"><native>&quot;A b&quot;</native>"
+                                 "<lang id=\"de\">&quot;A\tde&quot;</lang><lang id=\"fr\">&quot;A fr&quot;</lang></row>",
+                                 "<language>de</language><language>fr</language>");
   TVnDataModule &data = Start();
   TMainForm window(data);
   window.show();
@@ -239,13 +233,11 @@ TEST_F(VnMainFormWindow, PreviewColumnsSwitchTheLanguageAndCopyTakesTheStoredTex
 }
 
 TEST_F(VnMainFormWindow, EditorsExpandMarkersFollowLinksAndWriteTheMarkersBack) {
-  const QString path = Path(QStringLiteral("links.v7p"));
-  ASSERT_TRUE(VnTestWriteBytes(
-      path, "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>"
-            "<row name=\"a\"><native>&quot;{[vnz.link]:b} and {[vnz.readonly]:4869}&quot;</native>"
-            "<lang id=\"de\">&quot;{[vnz.link]:b} und {[vnz.readonly]:4869}&quot;</lang></row>"
-            "<row name=\"b\"><native>&quot;Bee&quot;</native></row>"
-            "</stringdata></target></targets><languages active=\"0\"><language>de</language></languages></xml>"));
+  const QString path =
+      WriteRows(QStringLiteral("links.v7p"),
+                "<row name=\"a\"><native>&quot;{[vnz.link]:b} and {[vnz.readonly]:4869}&quot;</native>"
+                "<lang id=\"de\">&quot;{[vnz.link]:b} und {[vnz.readonly]:4869}&quot;</lang></row>"
+                "<row name=\"b\"><native>&quot;Bee&quot;</native></row>");
   TVnDataModule &data = Start();
   TMainForm window(data);
   window.show();
@@ -291,13 +283,11 @@ TEST_F(VnMainFormWindow, EditorsExpandMarkersFollowLinksAndWriteTheMarkersBack) 
 
 // Rows for the editor tests: the contexts r0.. hold the texts under test,
 // "x" and "y" are link targets.
-QString WriteEditorProject(const QString &path, int rows) {
-  QByteArray xml = "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>";
+QByteArray EditorRows(int rows) {
+  QByteArray xml;
   for (int i = 0; i < rows; ++i)
     xml += "<row name=\"r" + QByteArray::number(i) + "\"><native>&quot;n&quot;</native></row>";
-  xml += "<row name=\"x\"><native>&quot;Ex&quot;</native></row><row name=\"y\"><native>&quot;Why&quot;</native></row>"
-         "</stringdata></target></targets><languages active=\"0\"><language>de</language></languages></xml>";
-  return VnTestWriteBytes(path, xml) ? path : QString();
+  return xml + "<row name=\"x\"><native>&quot;Ex&quot;</native></row><row name=\"y\"><native>&quot;Why&quot;</native></row>";
 }
 
 TEST_F(VnMainFormWindow, TypingInTheTranslationKeepsItsOwnMarkersAndLineBreaks) {
@@ -319,7 +309,7 @@ TEST_F(VnMainFormWindow, TypingInTheTranslationKeepsItsOwnMarkersAndLineBreaks) 
       {"l1\r\nl2", "", "t\nu", "t\r\nu"},
   };
   const int rows = int(std::size(cases));
-  const QString path = WriteEditorProject(Path(QStringLiteral("own.v7p")), rows);
+  const QString path = WriteRows(QStringLiteral("own.v7p"), EditorRows(rows));
   TVnDataModule &data = Start();
   TMainForm window(data);
   window.show();
@@ -339,7 +329,7 @@ TEST_F(VnMainFormWindow, TypingInTheTranslationKeepsItsOwnMarkersAndLineBreaks) 
 }
 
 TEST_F(VnMainFormWindow, ReadOnlyFragmentsWithstandTheMouseAndNoFormatPassesToTheNextRow) {
-  const QString path = WriteEditorProject(Path(QStringLiteral("ro.v7p")), 3);
+  const QString path = WriteRows(QStringLiteral("ro.v7p"), EditorRows(3));
   TVnDataModule &data = Start();
   TMainForm window(data);
   window.show();
@@ -431,7 +421,7 @@ TEST_F(VnMainFormWindow, AnOpenGridEditorIsWrittenBeforeARefresh) {
   TVnDataModule &data = Start();
   TMainForm window(data);
   window.show();
-  ASSERT_TRUE(data.OpenProject(WriteEditorProject(Path(QStringLiteral("edit.v7p")), 1)));
+  ASSERT_TRUE(data.OpenProject(WriteRows(QStringLiteral("edit.v7p"), EditorRows(1))));
   TVnGridVST &grid = *window.Grid();
   const QModelIndex cell = grid.Model().index(0, rfRowComment);
   grid.setCurrentIndex(cell);

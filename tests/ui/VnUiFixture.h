@@ -22,15 +22,21 @@ protected:
   QString Path(const QString &name) const { return FDir.filePath(name); }
   QString ConfigFile() const { return Path(QStringLiteral("vantriadesk.vno")); }
 
-  /// A small project file with one target and one row.
-  QString WriteProject(const QString &name, const char *native = "Hello") {
+  /// A project file with one target "a.rc" holding `rows` (row elements as
+  /// stored) and the languages given, the first active.
+  QString WriteRows(const QString &name, const QByteArray &rows,
+                    const char *languages = "<language>de</language>") {
     const QString path = Path(name);
-    const QByteArray xml = QByteArray("<xml><targets><target><options><filename>a.rc</filename></options>"
-                                      "<stringdata><row name=\"r0\"><native>&quot;") +
-                           native + "&quot;</native></row></stringdata></target></targets>"
-                                    "<languages active=\"0\"><language>de</language></languages></xml>";
+    const QByteArray xml = "<xml><targets><target><options><filename>a.rc</filename></options><stringdata>" + rows +
+                           "</stringdata></target></targets><languages active=\"0\">" + languages +
+                           "</languages></xml>";
     EXPECT_TRUE(VnTestWriteBytes(path, xml));
     return path;
+  }
+
+  /// A small project file with one target and one row.
+  QString WriteProject(const QString &name, const char *native = "Hello") {
+    return WriteRows(name, QByteArray("<row name=\"r0\"><native>&quot;") + native + "&quot;</native></row>");
   }
 
   /// A data module as the program makes it at start (configuration loaded).
