@@ -36,6 +36,17 @@ void BM_ReadTranslationAtRow(benchmark::State &state) {
 }
 BENCHMARK(BM_ReadTranslationAtRow)->Arg(10)->Arg(450000)->Arg(kRows - 10);
 
+// Following a link marker looks its row up by name: near the end of a large
+// target it must cost what it costs near the start.
+void BM_FindRowByName(benchmark::State &state) {
+  TVnV7Project &project = LargeProject();
+  const QString name = project.GetRowValue(int(state.range(0)), rfName);
+  project.FindRow(name, false); // the index is built once, outside the loop
+  for (auto _ : state)
+    benchmark::DoNotOptimize(project.FindRow(name, false));
+}
+BENCHMARK(BM_FindRowByName)->Arg(10)->Arg(kRows - 10);
+
 void BM_ReadTranslationAtRandomRows(benchmark::State &state) {
   TVnV7Project &project = LargeProject();
   std::mt19937 random(42);

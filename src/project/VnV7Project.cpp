@@ -166,6 +166,8 @@ void TVnV7Project::SetRowValue(int row, int field, const QString &text) {
   pugi::xml_node element = CurrentView().GetRowXml(row);
   if (!element)
     throw EVnError(QStringLiteral("There is no row %1 to write.").arg(row));
+  if (field == rfName)
+    ++FNames;
   if (const char *attr = VnRowAttributeOf(field))
     VnXmlSetAttr(element, attr, text);
   else if (field == rfNative)

@@ -40,6 +40,9 @@ public:
   /// StructureChanged after adding or removing rows.
   quint64 StructureCounter() const { return FStructure; }
   void StructureChanged() { ++FStructure; }
+  /// Bumped whenever a row's name (context) is written: searches by name
+  /// rebuild their index when it moves.
+  quint64 NamesCounter() const { return FNames; }
 
   // Targets and languages.
   TVnTargetInfo GetTargetInfo(int index);
@@ -135,6 +138,7 @@ private:
   TVnV7ProjectSection *FTargets;   // owned by FSections
   TVnV7ProjectSection *FLanguages; // owned by FSections
   quint64 FStructure = 1;
+  quint64 FNames = 0;
   QByteArray FSnapshot;
   bool FHasSnapshot = false;
   bool FUndoOffered = false;

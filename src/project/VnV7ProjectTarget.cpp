@@ -7,6 +7,8 @@
 #include "core/VnError.h"
 #include "core/VnXml.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -31,7 +33,10 @@ const std::string &TVnV7ProjectTarget::LanguageId() {
   return FCaching ? FCachedLanguageId : FProject.ActiveLanguageId();
 }
 
-void TVnV7ProjectTarget::Recount() { FIndexed = false; }
+void TVnV7ProjectTarget::Recount() {
+  FIndexed = false;
+  FNamesBuilt = false;
+}
 
 void TVnV7ProjectTarget::EnsureIndexed() {
   if (FIndexed && FIndexedAt == FProject.StructureCounter())
@@ -146,7 +151,34 @@ std::optional<QString> TVnV7ProjectTarget::ReadField(pugi::xml_node element, int
   }
 }
 
+int TVnV7ProjectTarget::IndexedRowNamed(const QString &text) {
+  const int count = RowCount(false);
+  if (!FNamesBuilt || FNamesAt != FProject.StructureCounter() || FNamesVersion != FProject.NamesCounter()) {
+    FNameHashes.clear();
+    FNameHashes.reserve(std::size_t(count));
+    for (int row = 0; row < count; ++row)
+      FNameHashes.emplace_back(qHash(VnXmlAttr(GetRowXml(row), "name")), row);
+    std::sort(FNameHashes.begin(), FNameHashes.end()); // equal hashes keep row order
+    FNamesAt = FProject.StructureCounter();
+    FNamesVersion = FProject.NamesCounter();
+    FNamesBuilt = true;
+  }
+  const std::size_t hash = qHash(text);
+  auto candidate = std::lower_bound(FNameHashes.begin(), FNameHashes.end(), std::make_pair(hash, -1));
+  for (; candidate != FNameHashes.end() && candidate->first == hash; ++candidate)
+    if (candidate->second < count && VnXmlAttr(GetRowXml(candidate->second), "name") == text)
+      return candidate->second;
+  return -1;
+}
+
 int TVnV7ProjectTarget::FindRow(const QString &text, bool prefix) {
+  // Links name their rows by context, and the editors follow them on every row
+  // change: a search over 200,000 rows each time would be felt.
+  if (!prefix) {
+    const int row = IndexedRowNamed(text);
+    if (row >= 0)
+      return row;
+  }
   const int count = RowCount(false);
   int found = -1;
   for (int row = 0; row < count && found < 0; ++row) {

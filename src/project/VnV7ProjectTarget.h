@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TVnV7Project;
@@ -49,6 +50,9 @@ public:
 
 private:
   void EnsureIndexed();
+  /// The first row named `text` found through the name index; -1 when the
+  /// index knows none (a row renamed since is then found by a full search).
+  int IndexedRowNamed(const QString &text);
   void IndexTarget();
   void IndexAllTargets();
   /// A field of a row element; nothing for a field number that does not exist.
@@ -64,4 +68,12 @@ private:
   std::vector<pugi::xml_node> FStringRows;
   std::vector<pugi::xml_node> FCustomRows;
   std::vector<int> FRowStarts; // all-targets view: first row of each target
+  // Name index, built on the first search by name and again when rows or names
+  // change: (hash of name, row) sorted, 16 bytes a row; every hit is checked
+  // against the row's current name, and a name it lacks is searched in full
+  // (code that edits the document directly may have renamed a row).
+  std::vector<std::pair<std::size_t, int>> FNameHashes;
+  quint64 FNamesAt = 0;
+  quint64 FNamesVersion = 0;
+  bool FNamesBuilt = false;
 };

@@ -234,6 +234,15 @@ TEST_F(VnV7ProjectModel, RemoveRemovedRowsAndFindRow) {
   EXPECT_EQ(FProject.FindRow(QStringLiteral("c0"), false), 2);
   EXPECT_EQ(FProject.FindRow(QStringLiteral("r"), true), 0);
   EXPECT_EQ(FProject.FindRow(QStringLiteral("r2"), false), -1);
+  // Renamed rows are found by their new names only, index or not.
+  EXPECT_EQ(FProject.FindRow(QStringLiteral("r1"), false), 1);
+  FProject.SetRowValue(1, rfName, QStringLiteral("renamed"));
+  EXPECT_EQ(FProject.FindRow(QStringLiteral("renamed"), false), 1);
+  EXPECT_EQ(FProject.FindRow(QStringLiteral("r1"), false), -1);
+  FProject.SetRowValue(0, rfName, QStringLiteral("c0")); // now a name two rows share
+  EXPECT_EQ(FProject.FindRow(QStringLiteral("c0"), false), 0); // the first of them
+  FProject.Targets().SetItemIndex(-1);
+  EXPECT_EQ(FProject.FindRow(QStringLiteral("t0"), false), FProject.RowCountAll() - 1);
 }
 
 TEST_F(VnV7ProjectModel, UndoAndRedoExchangeTheSnapshot) {
