@@ -104,8 +104,12 @@ bool TVnLitePluginManager::SetupLive(TVnV7Project &project, TVnConfiguration &co
   TVnTMConfig &entry = FMemories.Configs(0);
   const int wasLive = FMemories.LiveIndex();
   if (wasLive >= 0) {
-    FMemories.Configs(wasLive).Close(0);
     FMemories.SetLiveIndex(-1);
+    try {
+      FMemories.Configs(wasLive).Close(0);
+    } catch (const EVnError &) {
+      // It is set up anew below; a memory that fails to close is closed for us.
+    }
   }
   const auto open = [](TVnTMConfig &memory) {
     try {

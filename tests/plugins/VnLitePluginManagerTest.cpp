@@ -143,6 +143,10 @@ TEST_F(VnLitePluginManagerTest, SetupLiveOpensTheMemoryForTheProjectsPair) {
   EXPECT_TRUE(lite.SetupLive(FProject, FConfig));
   EXPECT_EQ(VnCalls(control.Get(), opTMClose), 1);
   EXPECT_EQ(VnCalls(control.Get(), opTMOpen), 2);
+  // A memory that fails to close is set up anew all the same.
+  control->SetThrow(opTMClose, 1);
+  EXPECT_TRUE(lite.SetupLive(FProject, FConfig));
+  EXPECT_EQ(FMemories.LiveIndex(), 0);
 }
 
 TEST_F(VnLitePluginManagerTest, SetupLiveUsesCountryNeutralCodesWhenSet) {
